@@ -1,0 +1,25 @@
+// What the game needs of its battlefield window, and no more: the canvas, the
+// client size, the Tag text and the timer switch. The Qt window implements it;
+// tests and the simulator hand the game an offscreen one.
+#pragma once
+
+#include <string>
+
+#include "core/numeric.h"
+#include "core/surface.h"
+
+class Frame {
+ public:
+  virtual ~Frame() = default;
+
+  virtual Surface& canvas() = 0;
+  virtual Single ScaleWidth() const = 0;
+  virtual Single ScaleHeight() const = 0;
+
+  // The next-level flag: "0", or "1" when a new level is asked for.
+  virtual std::string Tag() const = 0;
+  virtual void setTag(const std::string& tag) = 0;
+
+  virtual bool timerEnabled() const = 0;
+  virtual void setTimerEnabled(bool enabled) = 0;
+};

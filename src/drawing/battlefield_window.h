@@ -1,0 +1,46 @@
+// The battlefield window frm: borderless, 723 x 651, white, centred on the
+// screen. It owns the canvas, the random source, the game and the timer tmr
+// whose event is the tick. It only shows the canvas; it never draws the
+// battlefield itself.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <string>
+
+#include "core/frame.h"
+#include "core/game.h"
+#include "core/random.h"
+#include "drawing/canvas.h"
+
+class BattlefieldWindow : public QWidget, public Frame {
+  Q_OBJECT
+
+ public:
+  static constexpr int kTickMilliseconds = 25;
+
+  explicit BattlefieldWindow(QWidget* parent = nullptr);
+
+  Surface& canvas() override { return canvas_; }
+  Single ScaleWidth() const override { return Canvas::kWidth; }
+  Single ScaleHeight() const override { return Canvas::kHeight; }
+  std::string Tag() const override { return tag_; }
+  void setTag(const std::string& tag) override { tag_ = tag; }
+  bool timerEnabled() const override { return tmr.isActive(); }
+  void setTimerEnabled(bool enabled) override;
+
+  Game& game() { return game_; }
+  const Canvas& picture() const { return canvas_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void tmr_Timer();
+
+  Canvas canvas_;
+  RandomSource random_;
+  Game game_{*this, random_};
+  std::string tag_ = "0";
+  QTimer tmr{this};
+};

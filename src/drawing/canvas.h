@@ -1,0 +1,36 @@
+// The battlefield's picture: a pixel buffer with the drawing primitives and the
+// pixel read. One rule maps a Single coordinate to a pixel, floor(v + 0.5), for
+// drawing and reading alike, so a figure drawn again in white is gone exactly.
+// A segment paints its start pixel and every pixel up to, not including, its
+// end pixel; a continued segment paints the corner where the last one ended.
+#pragma once
+
+#include <QImage>
+#include <vector>
+
+#include "core/surface.h"
+
+class Canvas final : public Surface {
+ public:
+  static constexpr int kWidth = 723;   // pixels of the client area
+  static constexpr int kHeight = 651;
+
+  Canvas();
+
+  void Line(Single x1, Single y1, Single x2, Single y2, Colour colour) override;
+  void LineTo(Single x2, Single y2, Colour colour) override;
+  void Circle(Single x, Single y, Single radius, Colour colour) override;
+  Colour Point(Single x, Single y) const override;
+  void Cls() override;
+
+  // A read-only view of the pixels, valid while the canvas lives.
+  QImage image() const;
+
+ private:
+  void plot(long long x, long long y, QRgb rgb);
+  void segment(double x1, double y1, double x2, double y2, QRgb rgb);
+
+  std::vector<QRgb> pixels_;
+  Single penX_ = 0;
+  Single penY_ = 0;
+};

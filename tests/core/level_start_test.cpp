@@ -1,0 +1,167 @@
+// The level start: size, scoring, placing with its exact order of draws.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "support/offscreen_frame.h"
+
+namespace {
+
+constexpr std::uint64_t kSeed = 2024;
+
+// The draws of one placed slot, worked out by hand from a source replayed alongside.
+struct Placed {
+  double x, y;
+  float hull, turret;
+  int target;
+};
+
+float heading(Single r) { return static_cast<float>(static_cast<double>(r) * 360.0 * 0.0174532925199433); }
+
+Placed place(RandomSource& replay, int enemyCount, bool survivingPlayer) {
+  Placed p{};
+  if (!survivingPlayer) {
+    p.x = static_cast<double>(replay.Rnd()) * 723.0;
+    p.y = static_cast<double>(replay.Rnd()) * 651.0;
+    p.hull = heading(replay.Rnd());
+    p.turret = heading(replay.Rnd());
+  }
+  const double r1 = replay.Rnd();
+  const double r2 = replay.Rnd();
+  p.target = static_cast<int>(std::floor(r1 * r2 * (enemyCount + 1)));
+  return p;
+}
+
+int drawnSize(std::uint64_t seed) {
+  RandomSource replay(seed);
+  return static_cast<int>(std::floor(static_cast<double>(replay.Rnd()) * 6)) + 5 + 1;
+}
+
+}  // namespace
+
+TEST(LevelStartTest, FirstLevelStartCountsALossAndPlacesEveryTankAtRest) {
+  for (std::uint64_t seed = 1; seed <= 40; ++seed) {
+    OffscreenGame g(seed);
+    Game& game = g.game;
+    game.frm.canvas().Line(10, 10, 50, 50, kTankBlack);
+    game.StartLevel();
+
+    EXPECT_EQ(game.losses, 1);
+    EXPECT_EQ(game.wins, 0);
+    ASSERT_GE(game.enemyCount, 6);
+    ASSERT_LE(game.enemyCount, 11);
+    for (int s = 0; s <= MAX_TANK; ++s) {
+      if (s > game.enemyCount.value()) {
+        EXPECT_EQ(game.tankState[s], 0);
+        continue;
+      }
+      EXPECT_EQ(game.tankState[s], 2);
+      EXPECT_EQ(game.tankSpeed[s], 0.0F);
+      EXPECT_GE(game.tankX[s], 0.0);
+      EXPECT_LT(game.tankX[s], 723.0);
+      EXPECT_GE(game.tankY[s], 0.0);
+      EXPECT_LT(game.tankY[s], 651.0);
+      EXPECT_GE(game.tankTarget[s], 0);
+      EXPECT_LE(game.tankTarget[s], game.enemyCount);
+    }
+    EXPECT_EQ(g.frame.picture.Point(30, 30), kWhite) << "the battlefield is cleared";
+  }
+}
+
+TEST(LevelStartTest, DrawsComeInTheirExactOrderSlotBySlot) {
+  OffscreenGame g(kSeed);
+  g.game.StartLevel();
+
+  const int size = drawnSize(kSeed);
+  ASSERT_EQ(g.game.enemyCount, size);
+  RandomSource replay(kSeed + 1);  // the counting clock's first reading
+  for (int s = 0; s <= size; ++s) {
+    const Placed p = place(replay, size, false);
+    EXPECT_EQ(g.game.tankX[s], p.x) << s;
+    EXPECT_EQ(g.game.tankY[s], p.y) << s;
+    EXPECT_EQ(g.game.hullHeading[s], p.hull) << s;
+    EXPECT_EQ(g.game.turretHeading[s], p.turret) << s;
+    EXPECT_EQ(g.game.tankTarget[s], p.target) << s;
+  }
+}
+
+TEST(LevelStartTest, AWonLevelKeepsThePlayersPlaceAndHeadingsAndSkipsItsFourDraws) {
+  OffscreenGame g(kSeed);
+  Game& game = g.game;
+  game.enemyCount = 20;
+  game.losses = 1;
+  game.tankState[0] = 1;
+  game.tankX[0] = 12.25;
+  game.tankY[0] = 600.5;
+  game.hullHeading[0] = 7.5F;
+  game.turretHeading[0] = -2.0F;
+  game.tankSpeed[0] = 1.5F;
+  game.StartLevel();
+
+  EXPECT_EQ(game.wins, 1);
+  EXPECT_EQ(game.losses, 1);
+  EXPECT_EQ(game.enemyCount, 21);
+  EXPECT_EQ(game.tankX[0], 12.25);
+  EXPECT_EQ(game.tankY[0], 600.5);
+  EXPECT_EQ(game.hullHeading[0], 7.5F);
+  EXPECT_EQ(game.turretHeading[0], -2.0F);
+  EXPECT_EQ(game.tankState[0], 2);
+  EXPECT_EQ(game.tankSpeed[0], 0.0F);
+
+  RandomSource replay(kSeed + 1);  // a size of 20 draws nothing before the reseed
+  EXPECT_EQ(game.tankTarget[0], place(replay, 21, true).target);
+  for (int s = 1; s <= 21; ++s) {
+    const Placed p = place(replay, 21, false);
+    EXPECT_EQ(game.tankX[s], p.x) << s;
+    EXPECT_EQ(game.turretHeading[s], p.turret) << s;
+    EXPECT_EQ(game.tankTarget[s], p.target) << s;
+  }
+}
+
+TEST(LevelStartTest, SizeGrowsByOneFromTenUpToFiftyAndIsDrawnAfreshBelowTen) {
+  struct Case {
+    int before, after;
+  };
+  const Case cases[] = {{10, 11}, {11, 12}, {30, 31}, {49, 50}, {50, 50}, {9, drawnSize(kSeed)}, {0, drawnSize(kSeed)}};
+  for (const Case& c : cases) {
+    OffscreenGame g(kSeed);
+    g.game.enemyCount = c.before;
+    g.game.StartLevel();
+    EXPECT_EQ(g.game.enemyCount, c.after) << "from " << c.before;
+  }
+}
+
+TEST(LevelStartTest, ASurvivorAboveAShrunkenSizeAndEveryShellAreLeftAlone) {
+  OffscreenGame g(kSeed);
+  Game& game = g.game;
+  game.enemyCount = 9;
+  game.tankState[40] = 1;
+  game.tankX[40] = 300.5;
+  game.tankY[40] = 200.25;
+  game.hullHeading[40] = 1.25F;
+  game.turretHeading[40] = 4.5F;
+  game.tankSpeed[40] = 2.5F;
+  game.tankTarget[40] = 3;
+  for (int s = 0; s <= MAX_TANK; ++s) {
+    game.shellX[s] = s * 3.5;
+    game.shellY[s] = s * -1.25;
+    game.shellHeading[s] = static_cast<float>(s) / 7.0F;
+    game.shellState[s] = s % 26;
+  }
+  game.StartLevel();
+
+  ASSERT_LT(game.enemyCount, 40);
+  EXPECT_EQ(game.tankState[40], 1);
+  EXPECT_EQ(game.tankX[40], 300.5);
+  EXPECT_EQ(game.tankY[40], 200.25);
+  EXPECT_EQ(game.hullHeading[40], 1.25F);
+  EXPECT_EQ(game.turretHeading[40], 4.5F);
+  EXPECT_EQ(game.tankSpeed[40], 2.5F);
+  EXPECT_EQ(game.tankTarget[40], 3);
+  for (int s = 0; s <= MAX_TANK; ++s) {
+    EXPECT_EQ(game.shellX[s], s * 3.5);
+    EXPECT_EQ(game.shellY[s], s * -1.25);
+    EXPECT_EQ(game.shellHeading[s], static_cast<float>(s) / 7.0F);
+    EXPECT_EQ(game.shellState[s], s % 26);
+  }
+}

@@ -1,0 +1,133 @@
+// The tick: the walk over the slots, the next-level request and the end-of-level test.
+#include <gtest/gtest.h>
+
+#include "drawing/tank_figure.h"
+#include "support/offscreen_frame.h"
+
+namespace {
+
+// Puts a live tank in a slot, far from the edges and from the others.
+void placeTank(Game& game, int slot, double x, double y, float speed) {
+  game.tankState[slot] = 2;
+  game.tankX[slot] = x;
+  game.tankY[slot] = y;
+  game.tankSpeed[slot] = speed;
+  game.tankTarget[slot] = slot;
+}
+
+int levelStarts(const Game& game) { return game.wins.value() + game.losses.value(); }
+
+}  // namespace
+
+TEST(TickTest, TheFirstTickStartsALevel) {
+  OffscreenGame g;
+  g.game.tmr_Timer();
+  EXPECT_EQ(g.game.losses, 1);
+  EXPECT_EQ(g.game.wins, 0);
+  EXPECT_GE(g.game.enemyCount, 6);
+  EXPECT_LE(g.game.enemyCount, 11);
+  for (int s = 0; s <= g.game.enemyCount.value(); ++s) {
+    EXPECT_EQ(g.game.tankState[s], 2);
+    EXPECT_EQ(g.game.tankSpeed[s], 0.0F);
+  }
+}
+
+TEST(TickTest, ALevelEndsOnlyWhenAtMostOneTankLivesAndTheLastOneFoundStandsStill) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<int, float>> live;  // slot, speed
+    bool ends;
+  } const cases[] = {
+      {"no tank in play", {}, true},
+      {"the player alone, standing", {{0, 0.0F}}, true},
+      {"the player alone, rolling", {{0, 1.0F}}, false},
+      {"two tanks, both standing", {{3, 0.0F}, {7, 0.0F}}, false},
+      {"two tanks, one rolling", {{0, 0.0F}, {7, 2.0F}}, false},
+  };
+  for (const Case& c : cases) {
+    OffscreenGame g;
+    g.game.enemyCount = 10;
+    g.game.losses = 1;
+    double x = 100;
+    for (const auto& [slot, speed] : c.live) placeTank(g.game, slot, x += 150, 300, speed);
+    g.game.tmr_Timer();
+    EXPECT_EQ(levelStarts(g.game), c.ends ? 2 : 1) << c.name;
+  }
+}
+
+TEST(TickTest, TheNextLevelRequestClearsEveryTankAndTheLevelStartThatFollowsCountsALoss) {
+  OffscreenGame g;
+  Game& game = g.game;
+  game.enemyCount = 12;
+  game.losses = 1;
+  placeTank(game, 0, 100, 100, 2.0F);
+  placeTank(game, 4, 300, 300, 2.0F);
+  placeTank(game, 9, 500, 500, 2.0F);
+  g.frame.setTag("1");
+
+  game.tmr_Timer();
+  EXPECT_EQ(g.frame.Tag(), "0");
+  for (int s = 0; s <= MAX_TANK; ++s) EXPECT_EQ(game.tankState[s], 0) << s;
+  EXPECT_EQ(levelStarts(game), 1) << "the walk found three tanks rolling";
+  EXPECT_NE(g.frame.picture.Point(100, 107), kWhite) << "the pictures stay until the level start";
+
+  game.tmr_Timer();
+  EXPECT_EQ(game.losses, 2);
+  EXPECT_EQ(game.wins, 0);
+  EXPECT_EQ(game.tankState[0], 2);
+}
+
+TEST(TickTest, ARequestWithOneStandingTankStartsTheLevelInTheSameTick) {
+  OffscreenGame g;
+  g.game.enemyCount = 12;
+  g.game.losses = 1;
+  placeTank(g.game, 0, 100, 100, 0.0F);
+  g.frame.setTag("1");
+  g.game.tmr_Timer();
+  EXPECT_EQ(g.game.losses, 2) << "the request cleared the player before the level start scored it";
+  EXPECT_EQ(g.frame.Tag(), "0");
+}
+
+TEST(TickTest, ATickThatHitsARunTimeErrorEndsThereAndTheNextTickRuns) {
+  OffscreenGame g;
+  Game& game = g.game;
+  game.losses = 32767;
+  testing::internal::CaptureStderr();
+  runHandler("tmr_Timer", [&] { game.tmr_Timer(); });
+  const std::string reported = testing::internal::GetCapturedStderr();
+
+  EXPECT_NE(reported.find("tmr_Timer"), std::string::npos);
+  EXPECT_NE(reported.find("Overflow"), std::string::npos);
+  EXPECT_EQ(game.losses, 32767) << "never clamped";
+  EXPECT_EQ(game.tankState[0], 0) << "the level start ended before placing";
+
+  game.losses = 5;
+  runHandler("tmr_Timer", [&] { game.tmr_Timer(); });
+  EXPECT_EQ(game.losses, 6);
+  EXPECT_EQ(game.tankState[0], 2);
+}
+
+TEST(TickTest, EachLiveTankIsErasedAndRedrawnWhereItNowStandsThePlayerInBlue) {
+  OffscreenGame g;
+  Game& game = g.game;
+  game.enemyCount = 10;
+  placeTank(game, 0, 100.3, 120.6, 0.0F);
+  placeTank(game, 5, 400.5, 300.25, 0.0F);
+  placeTank(game, 8, 600.75, 500.5, 0.0F);
+  game.hullHeading[5] = 1.0F;
+  game.turretHeading[8] = -2.5F;
+  for (int s : {0, 5, 8}) DrawSlot(game, s, kTankBlack);
+
+  game.tmr_Timer();
+
+  OffscreenFrame redrawn;
+  for (int s : {0, 5, 8}) {
+    DrawTank(redrawn.picture, game.tankX[s], game.tankY[s], game.hullHeading[s], game.turretHeading[s],
+             s == 0 ? kPlayerBlue : kTankBlack);
+  }
+  for (int y = 0; y < Canvas::kHeight; ++y) {
+    for (int x = 0; x < Canvas::kWidth; ++x) {
+      ASSERT_EQ(g.frame.picture.Point(x, y), redrawn.picture.Point(x, y)) << x << "," << y;
+    }
+  }
+}

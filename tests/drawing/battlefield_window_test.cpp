@@ -1,0 +1,46 @@
+// The battlefield window, offscreen: its fixed properties and its timer.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include "core/colours.h"
+#include "drawing/battlefield_window.h"
+
+TEST(BattlefieldWindowTest, IsAFramelessFixedSizeWindowTitledBrassmoor) {
+  BattlefieldWindow frm;
+  EXPECT_EQ(frm.objectName(), "frm");
+  EXPECT_EQ(frm.windowTitle(), "Brassmoor");
+  EXPECT_TRUE(frm.windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(frm.size(), QSize(723, 651));
+  EXPECT_EQ(frm.minimumSize(), frm.maximumSize());
+  EXPECT_EQ(frm.ScaleWidth(), 723.0F);
+  EXPECT_EQ(frm.ScaleHeight(), 651.0F);
+  EXPECT_EQ(frm.Tag(), "0");
+}
+
+TEST(BattlefieldWindowTest, TheTimerRunsEvery25MillisecondsFromCreation) {
+  BattlefieldWindow frm;
+  const auto* tmr = frm.findChild<QTimer*>("tmr");
+  ASSERT_NE(tmr, nullptr);
+  EXPECT_TRUE(tmr->isActive());
+  EXPECT_EQ(tmr->interval(), 25);
+  EXPECT_EQ(tmr->timerType(), Qt::PreciseTimer);
+
+  frm.setTimerEnabled(false);
+  EXPECT_FALSE(frm.timerEnabled());
+  frm.setTimerEnabled(true);
+  EXPECT_TRUE(tmr->isActive());
+}
+
+TEST(BattlefieldWindowTest, TheFirstTicksStartALevelAndShowTheTanks) {
+  BattlefieldWindow frm;
+  frm.show();
+  EXPECT_EQ(frm.game().losses, 0);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return frm.game().losses == 1 && frm.game().aliveCount > 0; }, 2000));
+
+  const QImage shown = frm.grab().toImage();
+  bool blue = false;
+  for (int y = 0; y < shown.height() && !blue; ++y)
+    for (int x = 0; x < shown.width() && !blue; ++x) blue = shown.pixel(x, y) == qRgb(0, 0, 150);
+  EXPECT_TRUE(blue) << "the player's tank is on the screen";
+}

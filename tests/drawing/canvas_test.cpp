@@ -1,0 +1,98 @@
+// The canvas primitives and the pixel read, by reading pixels back.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/colours.h"
+#include "drawing/canvas.h"
+
+namespace {
+
+using Pixel = std::pair<int, int>;
+
+std::set<Pixel> pixelsNotWhite(const Canvas& canvas) {
+  std::set<Pixel> found;
+  for (int y = 0; y < Canvas::kHeight; ++y) {
+    for (int x = 0; x < Canvas::kWidth; ++x) {
+      if (canvas.Point(x, y) != kWhite) found.insert({x, y});
+    }
+  }
+  return found;
+}
+
+}  // namespace
+
+TEST(CanvasTest, PointReadsTheColourAsRedPlus256GreenPlus65536Blue) {
+  Canvas canvas;
+  EXPECT_EQ(canvas.Point(0, 0), 16777215);
+  canvas.Line(10, 10, 20, 10, RGB(1, 2, 3));
+  EXPECT_EQ(canvas.Point(10, 10), 1 + 256 * 2 + 65536 * 3);
+}
+
+TEST(CanvasTest, PointIsMinusOneOnEverySideOutsideTheClientArea) {
+  Canvas canvas;
+  const std::pair<Single, Single> outside[] = {{-1, 300},    {-0.6F, 0},   {723, 300}, {722.5F, 10}, {300, -1},
+                                               {300, -0.6F}, {300, 651},   {5, 650.5F}, {-5, -5},    {900, 900},
+                                               {1e30F, 2},   {2, -1e30F}};
+  for (const auto& [x, y] : outside) EXPECT_EQ(canvas.Point(x, y), -1) << x << "," << y;
+  const std::pair<Single, Single> inside[] = {{0, 0}, {-0.5F, -0.5F}, {722, 650}, {722.4F, 650.4F}};
+  for (const auto& [x, y] : inside) EXPECT_EQ(canvas.Point(x, y), kWhite) << x << "," << y;
+}
+
+TEST(CanvasTest, ASegmentPaintsItsStartButNotItsEndPixel) {
+  Canvas canvas;
+  canvas.Line(10.4F, 20.2F, 14.6F, 20.4F, kTankBlack);  // pixels 10..15 on row 20
+  EXPECT_EQ(pixelsNotWhite(canvas), (std::set<Pixel>{{10, 20}, {11, 20}, {12, 20}, {13, 20}, {14, 20}}));
+}
+
+TEST(CanvasTest, AContinuedSegmentStartsAtThePenPositionAndClsResetsIt) {
+  Canvas canvas;
+  canvas.Line(5, 5, 8, 5, kTankBlack);
+  canvas.LineTo(8, 7, kTankBlack);
+  EXPECT_EQ(pixelsNotWhite(canvas), (std::set<Pixel>{{5, 5}, {6, 5}, {7, 5}, {8, 5}, {8, 6}}));
+
+  canvas.Cls();
+  EXPECT_TRUE(pixelsNotWhite(canvas).empty());
+  canvas.LineTo(0, 3, kTankBlack);
+  EXPECT_EQ(pixelsNotWhite(canvas), (std::set<Pixel>{{0, 0}, {0, 1}, {0, 2}}));
+}
+
+TEST(CanvasTest, CirclesOfRadiusOneAndFive) {
+  Canvas canvas;
+  canvas.Circle(50.2F, 60.4F, 1, kShellRed);
+  EXPECT_EQ(pixelsNotWhite(canvas), (std::set<Pixel>{{51, 60}, {49, 60}, {50, 61}, {50, 59}}));
+
+  canvas.Cls();
+  canvas.Circle(100, 100, 5, kTankBlack);
+  const std::set<Pixel> ring = pixelsNotWhite(canvas);
+  for (const auto& [x, y] : ring) {
+    const int d2 = (x - 100) * (x - 100) + (y - 100) * (y - 100);
+    EXPECT_GE(d2, 16) << x << "," << y;  // within a pixel of radius 5
+    EXPECT_LE(d2, 36) << x << "," << y;
+  }
+  for (const Pixel& p : {Pixel{105, 100}, Pixel{95, 100}, Pixel{100, 105}, Pixel{100, 95}}) EXPECT_TRUE(ring.count(p));
+  EXPECT_EQ(canvas.Point(100, 100), kWhite);
+}
+
+TEST(CanvasTest, DrawingThatReachesOutsideIsClippedAndFarCoordinatesAreSafe) {
+  Canvas canvas;
+  canvas.Line(-10, 5, 3, 5, kTankBlack);
+  canvas.Circle(721, 649, 5, kTankBlack);
+  canvas.Line(-1e30F, 100, 1e30F, 100, kTankBlack);  // across the whole battlefield
+  canvas.Line(1e30F, 1e30F, 2e30F, -1e30F, kTankBlack);
+  canvas.Circle(-1e30F, 5, 1, kTankBlack);
+  const std::set<Pixel> drawn = pixelsNotWhite(canvas);
+  EXPECT_TRUE(drawn.count({0, 5}));
+  EXPECT_TRUE(drawn.count({2, 5}));
+  EXPECT_TRUE(drawn.count({721, 644}));
+  for (int x = 1; x < Canvas::kWidth - 1; ++x) ASSERT_TRUE(drawn.count({x, 100})) << x;
+}
+
+TEST(CanvasTest, TheImageViewShowsThePixels) {
+  Canvas canvas;
+  canvas.Line(3, 4, 9, 4, kPlayerBlue);
+  const QImage image = canvas.image();
+  EXPECT_EQ(image.size(), QSize(723, 651));
+  EXPECT_EQ(image.pixel(3, 4), qRgb(0, 0, 150));
+  EXPECT_EQ(image.pixel(3, 5), qRgb(255, 255, 255));
+}

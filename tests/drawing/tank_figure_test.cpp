@@ -1,0 +1,108 @@
+// The tank figure: its eight primitives, and erasing by drawing it in white.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "core/colours.h"
+#include "drawing/canvas.h"
+#include "drawing/tank_figure.h"
+
+namespace {
+
+// Records the primitives instead of drawing them.
+struct Recorder : Surface {
+  struct Call {
+    char kind;  // 'C' circle, 'L' line, 'T' continued line
+    std::vector<Single> args;
+    Colour colour;
+  };
+  std::vector<Call> calls;
+  void Line(Single x1, Single y1, Single x2, Single y2, Colour c) override { calls.push_back({'L', {x1, y1, x2, y2}, c}); }
+  void LineTo(Single x2, Single y2, Colour c) override { calls.push_back({'T', {x2, y2}, c}); }
+  void Circle(Single x, Single y, Single r, Colour c) override { calls.push_back({'C', {x, y, r}, c}); }
+  Colour Point(Single, Single) const override { return kWhite; }
+  void Cls() override {}
+};
+
+int countNotWhite(const Canvas& canvas) {
+  int n = 0;
+  for (int y = 0; y < Canvas::kHeight; ++y)
+    for (int x = 0; x < Canvas::kWidth; ++x) n += canvas.Point(x, y) != kWhite;
+  return n;
+}
+
+}  // namespace
+
+TEST(TankFigureTest, TheTankAtOneHundredFacingDownIsDrawnFromTheseEightPrimitives) {
+  Recorder r;
+  DrawTank(r, 100, 100, 0, 0, kHitGrey);
+  const std::vector<Recorder::Call> expected = {
+      {'C', {100, 100, 5}, kHitGrey},
+      {'L', {100, 105, 100, 115}, kHitGrey},
+      {'L', {107.5F, 112.99F, 92.5F, 112.99F}, kHitGrey},
+      {'T', {92.5F, 87.01F}, kHitGrey},
+      {'T', {107.5F, 87.01F}, kHitGrey},
+      {'T', {107.5F, 112.99F}, kHitGrey},
+      {'L', {106, 100, 100, 113}, kHitGrey},
+      {'T', {94, 100}, kHitGrey},
+  };
+  ASSERT_EQ(r.calls.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(r.calls[i].kind, expected[i].kind) << i;
+    EXPECT_EQ(r.calls[i].colour, expected[i].colour) << i;
+    ASSERT_EQ(r.calls[i].args.size(), expected[i].args.size()) << i;
+    for (std::size_t a = 0; a < expected[i].args.size(); ++a)
+      EXPECT_NEAR(r.calls[i].args[a], expected[i].args[a], 0.005) << "primitive " << i << " value " << a;
+  }
+}
+
+TEST(TankFigureTest, CoordinatesAreFormedInDoubleThenRoundedToSingle) {
+  Recorder r;
+  const double x = 1.0 / 3.0;
+  DrawTank(r, x, 0.1, 0.0F, 0.0F, kTankBlack);
+  EXPECT_EQ(r.calls[0].args[0], static_cast<float>(x));
+  EXPECT_EQ(r.calls[1].args[1], static_cast<float>(0.1 + 5.0));  // 0.1 + 5*cos 0, in double first
+  EXPECT_EQ(r.calls[1].args[0], static_cast<float>(x + 5.0 * std::sin(0.0)));
+}
+
+TEST(TankFigureTest, HeadingsBeyondATurnDrawTheSameFigure) {
+  Canvas plain, wound;
+  DrawTank(plain, 300.4, 200.7, 1.0F, 2.0F, kTankBlack);
+  DrawTank(wound, 300.4, 200.7, static_cast<float>(1.0 + 4 * 3.141592653589793),
+           static_cast<float>(2.0 - 2 * 3.141592653589793), kTankBlack);
+  int differing = 0;
+  for (int y = 180; y < 222; ++y)
+    for (int x = 280; x < 322; ++x) differing += plain.Point(x, y) != wound.Point(x, y);
+  EXPECT_LE(differing, 4) << "equal up to rounding";
+}
+
+TEST(TankFigureTest, AFigureDrawnAgainInWhiteLeavesTheCanvasWhite) {
+  struct Pose {
+    double x, y;
+    float hull, turret;
+  } const poses[] = {
+      {100, 100, 0, 0},          {100.5, 100.5, 0.5F, 3.6F},  {361.37, 12.91, -7.3F, 12.2F},
+      {0.2, 650.8, 3.14159F, 0}, {722.9, 0.49, 1.5708F, 4.71F}, {250.123, 333.777, 100.25F, -55.5F},
+  };
+  for (const Pose& p : poses) {
+    for (const Colour colour : {kTankBlack, kPlayerBlue, kHitGrey}) {
+      Canvas canvas;
+      DrawTank(canvas, p.x, p.y, p.hull, p.turret, colour);
+      ASSERT_GT(countNotWhite(canvas), 20) << p.x;
+      DrawTank(canvas, p.x, p.y, p.hull, p.turret, kWhite);
+      EXPECT_EQ(countNotWhite(canvas), 0) << p.x << "," << p.y;
+    }
+  }
+}
+
+TEST(TankFigureTest, TheFigureStaysWithinFifteenPixelsOfItsCentre) {
+  Canvas canvas;
+  DrawTank(canvas, 360.3, 300.6, 0.7F, 2.9F, kTankBlack);
+  for (int y = 0; y < Canvas::kHeight; ++y) {
+    for (int x = 0; x < Canvas::kWidth; ++x) {
+      if (canvas.Point(x, y) == kWhite) continue;
+      EXPECT_LE(std::hypot(x - 360.3, y - 300.6), 16.0) << x << "," << y;
+    }
+  }
+}
