@@ -1,10 +1,11 @@
 // What the game needs of its battlefield window, and no more: the canvas, the
-// client size, the Tag text and the timer switch. The Qt window implements it;
-// tests and the simulator hand the game an offscreen one.
+// client size, the Tag text, the timer switch and the two dialogs. The Qt
+// window implements it; tests and the simulator hand the game an offscreen one.
 #pragma once
 
 #include <string>
 
+#include "core/dialogs.h"
 #include "core/numeric.h"
 #include "core/surface.h"
 
@@ -22,4 +23,8 @@ class Frame {
 
   virtual bool timerEnabled() const = 0;
   virtual void setTimerEnabled(bool enabled) = 0;
+
+  // Each dialog is created, hidden, on its first reference.
+  virtual ResultDialog& frm_winlose() = 0;
+  virtual HelpDialog& frm_help() = 0;
 };

@@ -1,6 +1,7 @@
 // The game: the world record together with the procedures that advance it.
 // Each procedure is defined in the folder of its subsystem (the tick and the
-// level start in core/, aiming and driving in behaviour/, shells in shells/).
+// level start in core/, aiming and driving in behaviour/, shells in shells/,
+// the input handlers in ui/).
 #pragma once
 
 #include "core/frame.h"
@@ -20,6 +21,15 @@ class Game : public World {
   void AimTank();
   void DriveTank();
   void UpdateShell();
+
+  // Input handlers (ui/). Button: 1 left, 2 right. X and Y: battlefield pixels.
+  // KeyAscii: the character code. KeyCode: the virtual-key code.
+  void Form_MouseDown(Integer button, Single x, Single y);
+  void Form_MouseMove(Integer button, Single x, Single y);
+  void Form_MouseUp(Integer button, Single x, Single y);
+  void Form_KeyPress(Integer keyAscii);
+  void Form_KeyDown(Integer keyCode);
+  void Form_KeyUp(Integer keyCode);
 
   Frame& frm;
   RandomSource& random;

@@ -27,6 +27,16 @@ void BattlefieldWindow::setTimerEnabled(bool enabled) {
   }
 }
 
+ResultDialog& BattlefieldWindow::frm_winlose() {
+  if (!resultDialog_) resultDialog_ = std::make_unique<ResultDialogWindow>();
+  return *resultDialog_;
+}
+
+HelpDialog& BattlefieldWindow::frm_help() {
+  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialogWindow>();
+  return *helpDialog_;
+}
+
 void BattlefieldWindow::tmr_Timer() {
   runHandler("tmr_Timer", [this] { game_.tmr_Timer(); });
   update();

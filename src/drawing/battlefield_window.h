@@ -6,12 +6,15 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <string>
 
 #include "core/frame.h"
 #include "core/game.h"
 #include "core/random.h"
 #include "drawing/canvas.h"
+#include "ui/help_dialog.h"
+#include "ui/result_dialog.h"
 
 class BattlefieldWindow : public QWidget, public Frame {
   Q_OBJECT
@@ -28,6 +31,8 @@ class BattlefieldWindow : public QWidget, public Frame {
   void setTag(const std::string& tag) override { tag_ = tag; }
   bool timerEnabled() const override { return tmr.isActive(); }
   void setTimerEnabled(bool enabled) override;
+  ResultDialog& frm_winlose() override;
+  HelpDialog& frm_help() override;
 
   Game& game() { return game_; }
   const Canvas& picture() const { return canvas_; }
@@ -42,5 +47,7 @@ class BattlefieldWindow : public QWidget, public Frame {
   RandomSource random_;
   Game game_{*this, random_};
   std::string tag_ = "0";
+  std::unique_ptr<ResultDialogWindow> resultDialog_;  // created on first reference
+  std::unique_ptr<HelpDialogWindow> helpDialog_;
   QTimer tmr{this};
 };
