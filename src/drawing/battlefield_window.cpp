@@ -1,5 +1,7 @@
 #include "drawing/battlefield_window.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QScreen>
 
@@ -47,4 +49,9 @@ void BattlefieldWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(rect(), canvas_.image());
+}
+
+void BattlefieldWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  QCoreApplication::exit(0);
 }

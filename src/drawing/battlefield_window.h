@@ -39,6 +39,8 @@ class BattlefieldWindow : public QWidget, public Frame {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  // The window system closing the battlefield ends the game, dialogs and all.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void tmr_Timer();

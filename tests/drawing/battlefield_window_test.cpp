@@ -44,3 +44,17 @@ TEST(BattlefieldWindowTest, TheFirstTicksStartALevelAndShowTheTanks) {
     for (int x = 0; x < shown.width() && !blue; ++x) blue = shown.pixel(x, y) == qRgb(0, 0, 150);
   EXPECT_TRUE(blue) << "the player's tank is on the screen";
 }
+
+TEST(BattlefieldWindowTest, ClosingTheBattlefieldEndsTheEventLoopWithStatusZeroEvenWithADialogShown) {
+  BattlefieldWindow frm;
+  frm.show();
+  frm.game().Form_KeyPress(27);  // Esc shows the result dialog, a second top-level window
+  ASSERT_TRUE(frm.frm_winlose().Visible());
+
+  QTimer watchdog;  // ends a loop that would otherwise run on forever
+  watchdog.setSingleShot(true);
+  QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  watchdog.start(5000);
+  QTimer::singleShot(0, &frm, &QWidget::close);
+  EXPECT_EQ(QApplication::exec(), 0);
+}
