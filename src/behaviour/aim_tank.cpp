@@ -9,7 +9,9 @@
 
 namespace {
 
-constexpr Single kTargetSlots = 51;  // a pick is floor(r * 51): slots 0..50
+// A pick is floor(r * 51), the product taken in single precision like its
+// factors; r is below 1 by at least 2^-24, so the product stays below 51.
+constexpr Single kTargetSlots = 51;
 
 }  // namespace
 
@@ -18,7 +20,7 @@ void Game::AimTank() {
 
   // One draw at most; the pick is tested again only by the next tick, and it
   // may be the tank itself, a wreck or a slot beyond the level.
-  if (!hasValidTarget(*this, s)) tankTarget[s] = floorToInteger(Double{random.Rnd()} * Double{kTargetSlots});
+  if (!hasValidTarget(*this, s)) tankTarget[s] = floorToInteger(random.Rnd() * kTargetSlots);
 
   // workA and workB carry the offset to the aim point until the errors replace it.
   if (s == kPlayerSlot) {

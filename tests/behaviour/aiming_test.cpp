@@ -14,10 +14,12 @@ constexpr double kHalfPi = 1.570796326794897;
 constexpr double kTwoPi = 6.283185307179588;
 constexpr double kAtanThreeQuarters = 0.6435011087932844;  // atan(30 / 40)
 
-// The slot the first draw of a fresh source with this seed picks.
+// The slot the first draw of a fresh source with this seed picks: the product
+// is a float, rounded before the floor.
 int firstPick(std::uint64_t seed) {
   RandomSource replay(seed);
-  return static_cast<int>(std::floor(static_cast<double>(replay.Rnd()) * 51.0));
+  const float product = replay.Rnd() * 51.0F;
+  return static_cast<int>(std::floor(product));
 }
 
 }  // namespace
