@@ -5,7 +5,7 @@
 # Usage, on an X server with a window manager: play_test.sh BRASSMOOR ARTEFACT_DIR
 set -Eeuo pipefail
 
-game=$1
+game=$(realpath "$1")
 artefacts=$2
 here=$(dirname "$0")
 rm -rf "$artefacts"
@@ -107,6 +107,21 @@ expect_running() {
   fail "nothing moved for 2 s after $1: $first $next"
 }
 
+# click_button WINDOW X Y: a left click at (X, Y) of the window's client area.
+click_button() {
+  xdotool mousemove --sync --window "$1" "$2" "$3" click 1
+}
+
+# expect_dialog TITLE WIDTH HEIGHT: sets dialog to the shown dialog, after
+# checking its client size and that the battlefield stands still behind it.
+expect_dialog() {
+  find_window "$1"
+  dialog=$window
+  window_geometry "$dialog"
+  [ "$WIDTH x $HEIGHT" = "$2 x $3" ] || fail "the $1 dialog is $WIDTH x $HEIGHT, not $2 x $3"
+  expect_still "$1-shown"
+}
+
 # wait_for_exit SECONDS: the game ends within the time, with status 0.
 wait_for_exit() {
   local status=0
@@ -138,6 +153,56 @@ whites=$(colour_count "$picture" "$field" "$white")
 blacks=$(colour_count "$picture" "$field" "$black")
 [ "$blacks" -ge 400 ] || fail "only $blacks black pixels in $picture: fewer than six tanks"
 blue_figure "$picture"
+
+step "3: holding Up moves the blue tank"
+start_x=$figure_x
+start_y=$figure_y
+xdotool windowactivate --sync "$field_window"
+xdotool keydown Up
+sleep 1.5
+xdotool keyup Up
+shot driven
+blue_figure "$picture"
+moved_x=$((figure_x - start_x))
+moved_y=$((figure_y - start_y))
+[ $((moved_x * moved_x + moved_y * moved_y)) -ge 100 ] ||
+  fail "the blue tank moved only ($moved_x, $moved_y) pixels with Up held for 1.5 s"
+
+step "5: P pauses and resumes"
+press p
+sleep 0.1  # the key reaches the game
+expect_still paused
+press p
+expect_running resumed
+
+step "6: Esc shows the result, Back goes on"
+press Escape
+expect_dialog Result 213 112
+click_button "$dialog" 140 80  # Back
+wait_until_hidden "$dialog"
+expect_running back
+
+step "7: F1 shows the help, Close goes on"
+press F1
+expect_dialog Help 305 175
+click_button "$dialog" 52 148  # Close
+wait_until_hidden "$dialog"
+expect_running closed-help
+
+step "8: Esc, then Quit ends the game"
+press Escape
+expect_dialog Result 213 112
+click_button "$dialog" 60 80  # Quit
+wait_for_exit 1 "Quit"
+written=$(find "$scratch/cwd" "$scratch/home" -mindepth 1)
+[ -z "$written" ] || fail "the game wrote files: $written"
+
+step "9: the window manager closing the battlefield ends the game, even with a dialog shown"
+start_game
+press Escape
+expect_dialog Result 213 112
+press alt+F4
+wait_for_exit 1 "the window manager closed the battlefield"
 
 rm -rf "$artefacts"  # screenshots are kept only when a check fails
 echo "every step passed"
