@@ -23,8 +23,8 @@ constexpr int kFastestShell = 25;
 
 bool fires(const Game& game, Integer c) {
   if (c == 0) return game.tankState[c] >= kInPlay && game.fireHeld == kTrue;
-  // Every condition is read, as the rule states them together. A tank out of
-  // play does not fire either, so no wreck and no empty slot lets a shell go.
+  // All are read, so a target slot out of bounds is an error whatever the
+  // range. The shooter must be in play too: no wreck or empty slot fires.
   const bool inRange = game.range > kNearestShot && game.range < kFarthestShot;
   const bool locked = toSingle(game.bearing) == game.turretHeading[c];
   const bool targetInPlay = game.tankState[game.tankTarget[c]] >= kInPlay;
