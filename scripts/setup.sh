@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  time
 )
 
 missing=()
