@@ -1,11 +1,19 @@
 #include "drawing/battlefield_window.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
 #include "core/errors.h"
+#include "ui/qt_input.h"
 
-BattlefieldWindow::BattlefieldWindow(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      exitProcess_(std::move(exitProcess)),
+      heldReleases_([this](Integer keyCode) { runHandler("Form_KeyUp", [&] { game_.Form_KeyUp(keyCode); }); },
+                    // A tick that waited for a key release runs only if the keys left the timer on.
+                    [this] { if (tmr.isActive()) tmr_Timer(); }) {
   setObjectName("frm");
   setWindowTitle("Brassmoor");
   setFixedSize(Canvas::kWidth, Canvas::kHeight);
@@ -15,8 +23,11 @@ BattlefieldWindow::BattlefieldWindow(QWidget* parent) : QWidget(parent, Qt::Wind
   tmr.setObjectName("tmr");
   tmr.setTimerType(Qt::PreciseTimer);
   tmr.setInterval(kTickMilliseconds);
-  connect(&tmr, &QTimer::timeout, this, &BattlefieldWindow::tmr_Timer);
+  connect(&tmr, &QTimer::timeout, &heldReleases_, &KeyReleaseHoldBack::tickDue);
   tmr.start();
+
+  setMouseTracking(true);  // the aim follows the pointer with no button held
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void BattlefieldWindow::setTimerEnabled(bool enabled) {
@@ -28,12 +39,12 @@ void BattlefieldWindow::setTimerEnabled(bool enabled) {
 }
 
 ResultDialog& BattlefieldWindow::frm_winlose() {
-  if (!resultDialog_) resultDialog_ = std::make_unique<ResultDialogWindow>();
+  if (!resultDialog_) resultDialog_ = std::make_unique<ResultDialogWindow>(*this, exitProcess_);
   return *resultDialog_;
 }
 
 HelpDialog& BattlefieldWindow::frm_help() {
-  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialogWindow>();
+  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialogWindow>(*this);
   return *helpDialog_;
 }
 
@@ -47,4 +58,50 @@ void BattlefieldWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   painter.drawImage(rect(), canvas_.image());
+}
+
+void BattlefieldWindow::showEvent(QShowEvent*) {
+  activateWindow();
+  setFocus(Qt::ActiveWindowFocusReason);
+}
+
+// The keys' key-ups now go to another window: the arrows count as released,
+// or the player's tank would drive on by itself.
+void BattlefieldWindow::focusOutEvent(QFocusEvent*) {
+  for (const Qt::Key arrow : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) {
+    const Integer keyCode = *qt_input::keyCode(arrow);
+    runHandler("Form_KeyUp", [&] { game_.Form_KeyUp(keyCode); });
+  }
+  heldReleases_.settleAll();
+}
+
+void BattlefieldWindow::mousePressEvent(QMouseEvent* event) {
+  const qt_input::MouseArgs a = qt_input::buttonChange(*event);
+  runHandler("Form_MouseDown", [&] { game_.Form_MouseDown(a.button, a.x, a.y); });
+}
+
+void BattlefieldWindow::mouseMoveEvent(QMouseEvent* event) {
+  const qt_input::MouseArgs a = qt_input::pointerMove(*event);
+  runHandler("Form_MouseMove", [&] { game_.Form_MouseMove(a.button, a.x, a.y); });
+}
+
+void BattlefieldWindow::mouseReleaseEvent(QMouseEvent* event) {
+  const qt_input::MouseArgs a = qt_input::buttonChange(*event);
+  runHandler("Form_MouseUp", [&] { game_.Form_MouseUp(a.button, a.x, a.y); });
+}
+
+// A held key repeats its key-down and its typed character, as the handlers expect.
+void BattlefieldWindow::keyPressEvent(QKeyEvent* event) {
+  const std::optional<Integer> keyCode = qt_input::keyCode(*event);
+  if (keyCode) runHandler("Form_KeyDown", [&] { game_.Form_KeyDown(*keyCode); });
+  if (const std::optional<Integer> keyAscii = qt_input::keyAscii(*event))
+    runHandler("Form_KeyPress", [&] { game_.Form_KeyPress(*keyAscii); });
+  update();  // Enter clears the battlefield even while the timer is off
+  if (keyCode) heldReleases_.pressed(*keyCode);
+}
+
+void BattlefieldWindow::keyReleaseEvent(QKeyEvent* event) {
+  // A marked release is half of an auto-repeat pair: the key is still down.
+  if (event->isAutoRepeat()) return;
+  if (const std::optional<Integer> keyCode = qt_input::keyCode(*event)) heldReleases_.released(*keyCode);
 }

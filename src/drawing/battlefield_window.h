@@ -1,7 +1,8 @@
 // The battlefield window frm: borderless, 723 x 651, white, centred on the
 // screen. It owns the canvas, the random source, the game and the timer tmr
 // whose event is the tick. It only shows the canvas; it never draws the
-// battlefield itself.
+// battlefield itself. Its mouse and key events go to the game's Form_*
+// handlers, each ended by its first run-time error.
 #pragma once
 
 #include <QTimer>
@@ -14,6 +15,7 @@
 #include "core/random.h"
 #include "drawing/canvas.h"
 #include "ui/help_dialog.h"
+#include "ui/key_release_hold_back.h"
 #include "ui/result_dialog.h"
 
 class BattlefieldWindow : public QWidget, public Frame {
@@ -22,7 +24,8 @@ class BattlefieldWindow : public QWidget, public Frame {
  public:
   static constexpr int kTickMilliseconds = 25;
 
-  explicit BattlefieldWindow(QWidget* parent = nullptr);
+  // Quit in the result dialog ends the process through exitProcess.
+  explicit BattlefieldWindow(ProcessExit exitProcess = endProcessAtOnce, QWidget* parent = nullptr);
 
   Surface& canvas() override { return canvas_; }
   Single ScaleWidth() const override { return Canvas::kWidth; }
@@ -39,6 +42,13 @@ class BattlefieldWindow : public QWidget, public Frame {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   void tmr_Timer();
@@ -47,7 +57,9 @@ class BattlefieldWindow : public QWidget, public Frame {
   RandomSource random_;
   Game game_{*this, random_};
   std::string tag_ = "0";
+  ProcessExit exitProcess_;
   std::unique_ptr<ResultDialogWindow> resultDialog_;  // created on first reference
   std::unique_ptr<HelpDialogWindow> helpDialog_;
   QTimer tmr{this};
+  KeyReleaseHoldBack heldReleases_;
 };

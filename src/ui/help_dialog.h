@@ -1,20 +1,19 @@
 // The help dialog frm_help: five lines of help and a Close button.
 #pragma once
 
-#include <QDialog>
-
 #include "core/dialogs.h"
+#include "core/frame.h"
+#include "ui/dialog_window.h"
 
-class QPushButton;
-
-class HelpDialogWindow : public QDialog, public HelpDialog {
-  Q_OBJECT
-
+class HelpDialogWindow : public DialogWindow, public HelpDialog {
  public:
-  explicit HelpDialogWindow(QWidget* parent = nullptr);
+  explicit HelpDialogWindow(Frame& frm);
 
   bool Visible() const override { return isVisible(); }
-  void setVisible(bool visible) override { QDialog::setVisible(visible); }
+  void setVisible(bool visible) override { DialogWindow::setVisible(visible); }
 
-  QPushButton* Command1;  // Close
+  void Command1_Click();  // Close
+
+ private:
+  Frame& frm;
 };

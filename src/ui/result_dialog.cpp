@@ -1,19 +1,44 @@
 #include "ui/result_dialog.h"
 
-#include "ui/dialog_layout.h"
+#include <QLabel>
+#include <cstdio>
+#include <cstdlib>
 
-ResultDialogWindow::ResultDialogWindow(QWidget* parent) : QDialog(parent) {
-  setObjectName("frm_winlose");
-  setWindowTitle("Result");
-  setFixedSize(213, 112);
-  placeControl<QLabel>(this, "Label1", "Wins:", {8, 8, 65, 17});
-  placeControl<QLabel>(this, "Label2", "Losses:", {8, 32, 65, 17});
-  Label3 = placeControl<QLabel>(this, "Label3", "Label3", {80, 8, 81, 17});
-  Label4 = placeControl<QLabel>(this, "Label4", "Label4", {80, 32, 81, 17});
-  btn_quit = placeControl<QPushButton>(this, "btn_quit", "Quit", {8, 56, 105, 49});
-  Command1 = placeControl<QPushButton>(this, "Command1", "Back", {120, 56, 41, 49});
-  Command2 = placeControl<QPushButton>(this, "Command2", "Next level", {168, 56, 41, 49});
+namespace {
+
+constexpr QSize kClientSize{213, 112};
+constexpr int kQuitStatus = 0;
+
+}  // namespace
+
+void endProcessAtOnce(int status) {
+  std::fflush(nullptr);  // the lines already reported
+  std::_Exit(status);    // no other handler, window or destructor runs
+}
+
+ResultDialogWindow::ResultDialogWindow(Frame& frm, ProcessExit exitProcess)
+    : DialogWindow("frm_winlose", "Result", kClientSize), frm(frm), exitProcess_(std::move(exitProcess)) {
+  placeLabel("Label1", "Wins:", {8, 8, 65, 17});
+  placeLabel("Label2", "Losses:", {8, 32, 65, 17});
+  Label3 = placeLabel("Label3", "Label3", {80, 8, 81, 17});
+  Label4 = placeLabel("Label4", "Label4", {80, 32, 81, 17});
+  placeButton("btn_quit", "Quit", {8, 56, 105, 49}, "btn_quit_Click", [this] { btn_quit_Click(); });
+  placeButton("Command1", "Back", {120, 56, 41, 49}, "Command1_Click", [this] { Command1_Click(); });
+  placeButton("Command2", "Next level", {168, 56, 41, 49}, "Command2_Click", [this] { Command2_Click(); });
 }
 
 void ResultDialogWindow::setLabel3(const std::string& caption) { Label3->setText(QString::fromStdString(caption)); }
 void ResultDialogWindow::setLabel4(const std::string& caption) { Label4->setText(QString::fromStdString(caption)); }
+
+void ResultDialogWindow::btn_quit_Click() { exitProcess_(kQuitStatus); }
+
+void ResultDialogWindow::Command1_Click() {
+  frm.setTimerEnabled(true);
+  setVisible(false);
+}
+
+void ResultDialogWindow::Command2_Click() {
+  frm.setTag("1");
+  frm.setTimerEnabled(true);
+  setVisible(false);
+}

@@ -1,29 +1,32 @@
 // The result dialog frm_winlose: wins and losses, and Quit, Back and Next level.
 #pragma once
 
-#include <QDialog>
+#include <functional>
 
 #include "core/dialogs.h"
+#include "core/frame.h"
+#include "ui/dialog_window.h"
 
-class QLabel;
-class QPushButton;
+// How Quit ends the process. Tests hand in their own, to see the call and live on.
+using ProcessExit = std::function<void(int status)>;
+[[noreturn]] void endProcessAtOnce(int status);
 
-class ResultDialogWindow : public QDialog, public ResultDialog {
-  Q_OBJECT
-
+class ResultDialogWindow : public DialogWindow, public ResultDialog {
  public:
-  explicit ResultDialogWindow(QWidget* parent = nullptr);
+  ResultDialogWindow(Frame& frm, ProcessExit exitProcess);
 
   bool Visible() const override { return isVisible(); }
-  void setVisible(bool visible) override { QDialog::setVisible(visible); }
+  void setVisible(bool visible) override { DialogWindow::setVisible(visible); }
   void setLabel3(const std::string& caption) override;
   void setLabel4(const std::string& caption) override;
 
-  QPushButton* btn_quit;
-  QPushButton* Command1;  // Back
-  QPushButton* Command2;  // Next level
+  void btn_quit_Click();
+  void Command1_Click();  // Back
+  void Command2_Click();  // Next level
 
  private:
+  Frame& frm;
+  ProcessExit exitProcess_;
   QLabel* Label3;
   QLabel* Label4;
 };

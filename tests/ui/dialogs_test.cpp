@@ -1,0 +1,188 @@
+// The result and help dialogs as windows: their layout, focus and keys, and
+// the title bar's close.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <cmath>
+
+#include "ui_support.h"
+
+namespace {
+
+struct ControlRow {
+  const char* dialog;
+  const char* name;
+  const char* caption;
+  QRect box;
+};
+
+const ControlRow kControls[] = {
+    {"frm_winlose", "Label1", "Wins:", {8, 8, 65, 17}},
+    {"frm_winlose", "Label2", "Losses:", {8, 32, 65, 17}},
+    {"frm_winlose", "Label3", "0", {80, 8, 81, 17}},
+    {"frm_winlose", "Label4", "-1", {80, 32, 81, 17}},
+    {"frm_winlose", "btn_quit", "Quit", {8, 56, 105, 49}},
+    {"frm_winlose", "Command1", "Back", {120, 56, 41, 49}},
+    {"frm_winlose", "Command2", "Next level", {168, 56, 41, 49}},
+    {"frm_help", "Label1", "Esc quits the game and show the score.", {8, 8, 297, 17}},
+    {"frm_help", "Label2", "Enter redraws the screen.", {8, 32, 297, 17}},
+    {"frm_help", "Label3", "Move your tank using the arrow keys.", {8, 56, 297, 17}},
+    {"frm_help", "Label4", "Fire using the left mouse button.", {8, 80, 297, 17}},
+    {"frm_help", "Label5", "When there are no tanks left slow down until you stop.", {8, 104, 297, 17}},
+    {"frm_help", "Command1", "Close", {8, 128, 89, 41}},
+};
+
+QString captionOf(const QWidget* control) {
+  if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+  return qobject_cast<const QPushButton*>(control)->text();
+}
+
+// Opens a dialog by its key and waits until it has the keyboard focus.
+QWidget* open(PlayerWindow& w, Qt::Key key, const char* dialog) {
+  QTest::keyClick(&w.frm, key);
+  QWidget* shown = topLevel(dialog);
+  if (shown && !QTest::qWaitForWindowActive(shown)) return nullptr;
+  return shown;
+}
+
+QString focusName() {
+  const QWidget* focus = QApplication::focusWidget();
+  return focus ? focus->objectName() : QString();
+}
+
+// Rows of the image holding caption ink, gathered into runs of touching rows.
+int textLines(const QImage& image) {
+  constexpr int kInk = 100;  // grey level below which a pixel is text, not bevel
+  int lines = 0;
+  bool inLine = false;
+  for (int y = 0; y < image.height(); ++y) {
+    bool ink = false;
+    for (int x = 0; x < image.width(); ++x) ink = ink || qGray(image.pixel(x, y)) < kInk;
+    lines += ink && !inLine;
+    inLine = ink;
+  }
+  return lines;
+}
+
+}  // namespace
+
+TEST(DialogsTest, EachControlSitsInItsBoxWithItsCaption) {
+  PlayerWindow w;
+  QTest::keyClick(&w.frm, Qt::Key_Escape);
+  QTest::keyClick(&w.frm, Qt::Key_F1);
+  for (const ControlRow& row : kControls) {
+    const QWidget* c = control<QWidget>(row.dialog, row.name);
+    ASSERT_NE(c, nullptr) << row.dialog << "." << row.name;
+    EXPECT_EQ(c->geometry(), row.box) << row.dialog << "." << row.name;
+    EXPECT_EQ(captionOf(c), row.caption) << row.dialog << "." << row.name;
+  }
+}
+
+TEST(DialogsTest, EachDialogIsAFixedTitledWindowWithOnlyACloseControlCentredOnTheScreen) {
+  struct Case {
+    Qt::Key key;
+    const char* name;
+    const char* title;
+    QSize client;
+  } const cases[] = {{Qt::Key_Escape, "frm_winlose", "Result", {213, 112}}, {Qt::Key_F1, "frm_help", "Help", {305, 175}}};
+  for (const Case& c : cases) {
+    PlayerWindow w;
+    QTest::keyClick(&w.frm, c.key);
+    const QWidget* dialog = topLevel(c.name);
+    ASSERT_NE(dialog, nullptr) << c.name;
+    EXPECT_EQ(dialog->windowTitle(), c.title);
+    EXPECT_EQ(dialog->size(), c.client);
+    EXPECT_EQ(dialog->minimumSize(), c.client) << "not resizable";
+    EXPECT_EQ(dialog->maximumSize(), c.client) << "not resizable";
+    const Qt::WindowFlags flags = dialog->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowTitleHint);
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint));
+    EXPECT_FALSE(dialog->isModal());
+    const QPointF offCentre = QRectF(dialog->frameGeometry()).center() - QRectF(dialog->screen()->geometry()).center();
+    EXPECT_LE(std::abs(offCentre.x()), 1.0) << c.name;
+    EXPECT_LE(std::abs(offCentre.y()), 1.0) << c.name;
+  }
+}
+
+TEST(DialogsTest, TheFocusStartsOnTheFirstButtonAndTabGoesThroughTheButtonsInTheirOrder) {
+  PlayerWindow w;
+  ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
+  QStringList visited{focusName()};
+  for (int step = 0; step < 3; ++step) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << focusName();
+  }
+  EXPECT_EQ(visited, QStringList({"btn_quit", "Command1", "Command2", "btn_quit"}));
+
+  ASSERT_NE(open(w, Qt::Key_F1, "frm_help"), nullptr);
+  EXPECT_EQ(focusName(), "Command1");
+}
+
+TEST(DialogsTest, EnterAndSpacePressTheFocusedButtonAndNoButtonIsTheDefault) {
+  PlayerWindow w;
+  ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // onto Back
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  EXPECT_FALSE(topLevel("frm_winlose")->isVisible()) << "Back";
+  EXPECT_TRUE(w.frm.timerEnabled());
+  EXPECT_TRUE(w.exits.empty()) << "Quit is no default";
+
+  ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // onto Next level
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(w.frm.Tag(), "1");
+  EXPECT_FALSE(topLevel("frm_winlose")->isVisible());
+
+  ASSERT_NE(open(w, Qt::Key_F1, "frm_help"), nullptr);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);  // the keypad's
+  EXPECT_FALSE(topLevel("frm_help")->isVisible());
+  EXPECT_TRUE(w.frm.timerEnabled());
+
+  ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
+  EXPECT_EQ(focusName(), "Command2") << "the focus stays where it was left";
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // round to Quit
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+  EXPECT_EQ(w.exits, std::vector<int>{0});
+}
+
+TEST(DialogsTest, EscInsideADialogDoesNothing) {
+  for (const auto& [key, name] : {std::pair{Qt::Key_Escape, "frm_winlose"}, {Qt::Key_F1, "frm_help"}}) {
+    PlayerWindow w;
+    const QWidget* dialog = open(w, key, name);
+    ASSERT_NE(dialog, nullptr) << name;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible()) << name;
+    EXPECT_FALSE(w.frm.timerEnabled()) << name;
+  }
+}
+
+TEST(DialogsTest, TheTitleBarCloseOnlyHidesTheDialogAndTheGameStaysPaused) {
+  PlayerWindow w;
+  for (const auto& [key, name] : {std::pair{Qt::Key_Escape, "frm_winlose"}, {Qt::Key_F1, "frm_help"}}) {
+    QTest::keyClick(&w.frm, key);
+    QWidget* dialog = topLevel(name);
+    dialog->close();
+    EXPECT_FALSE(dialog->isVisible()) << name;
+    EXPECT_FALSE(w.frm.timerEnabled()) << name;
+    EXPECT_EQ(w.frm.Tag(), "0");
+  }
+
+  w.game.wins = 7;
+  QTest::keyClick(&w.frm, Qt::Key_Escape);
+  EXPECT_TRUE(topLevel("frm_winlose")->isVisible()) << "it comes back";
+  EXPECT_EQ(control<QLabel>("frm_winlose", "Label3")->text(), "7");
+}
+
+TEST(DialogsTest, NextLevelWrapsOntoTwoLinesInItsNarrowButton) {
+  PlayerWindow w;
+  QTest::keyClick(&w.frm, Qt::Key_Escape);
+  auto* next = control<QPushButton>("frm_winlose", "Command2");
+  auto* back = control<QPushButton>("frm_winlose", "Command1");
+  const QImage nextImage = next->grab().toImage();
+  EXPECT_EQ(textLines(nextImage), 2);
+  EXPECT_EQ(textLines(back->grab().toImage()), 1);
+}

@@ -1,0 +1,42 @@
+// The right-button pick compares in single precision, strictly.
+#include <gtest/gtest.h>
+
+#include "support/offscreen_frame.h"
+
+namespace {
+
+constexpr int kPicked = 9;
+constexpr int kUntouched = 4;
+
+// With the player destroyed, one live tank in slot 9 and every target at 4.
+bool picks(Single pointerX, Double tankX) {
+  OffscreenGame g;
+  Game& game = g.game;
+  for (int s = 0; s <= MAX_TANK; ++s) game.tankTarget[s] = kUntouched;
+  game.tankState[kPicked] = 1;
+  game.tankX[kPicked] = tankX;
+  game.tankY[kPicked] = 300;
+  game.Form_MouseUp(2, pointerX, 300.0F);
+  return game.tankTarget[0] == kPicked;
+}
+
+}  // namespace
+
+TEST(PickTest, TheBoxAndTheTankAreBothTakenToSinglePrecision) {
+  struct Case {
+    const char* name;
+    Single pointerX;
+    Double tankX;
+    bool picked;
+  } const cases[] = {
+      // 319.99999999 is below 320 as a double, but is 320 as a Single: on the edge.
+      {"just inside in double, on the edge in single", 300.0F, 319.99999999, false},
+      {"a Single step inside the edge", 300.0F, 319.99997, true},
+      // 0.1f + 20 = 20.1000000015 exactly, which is 20.1f as a Single, and so is 20.1.
+      {"the bound rounded to Single meets the tank", 0.1F, 20.1, false},
+      {"the Single below the bound", 0.1F, 20.099998, true},
+      {"the left edge", 300.0F, 280.0, false},
+      {"just inside the left edge", 300.0F, 280.00003, true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(picks(c.pointerX, c.tankX), c.picked) << c.name;
+}
