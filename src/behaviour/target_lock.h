@@ -1,0 +1,21 @@
+// Whom a tank hunts and whether its gun is on them: the tests that the
+// throttle, the steering and the firing decision share.
+#pragma once
+
+#include "core/world.h"
+
+// Slot 0 is always the player's tank: it aims at the mouse and drives by the keys.
+inline constexpr int kPlayerSlot = 0;
+
+// A live tank other than the tank itself. States never go below 0, so "not 0"
+// and "greater than 0" are the same test.
+inline bool hasValidTarget(const World& world, Integer slot) {
+  const Integer target = world.tankTarget[slot];
+  return target != slot && world.tankState[target] > 0;
+}
+
+// Exact equality on purpose: steering stores the bearing rounded to single when
+// the turret snaps onto it, so the lock holds until that rounded value changes.
+inline bool turretLocked(const World& world, Integer slot) {
+  return toSingle(world.bearing) == world.turretHeading[slot];
+}
