@@ -1,0 +1,105 @@
+// Shells in the running game: a wreck in a tank's way, and whole games that
+// go from level to level by combat alone.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "core/angles.h"
+#include "shells/shell_support.h"
+
+using namespace shells_test;
+
+namespace {
+
+int levelStarts(const Game& game) { return game.wins.value() + game.losses.value(); }
+
+// What must hold after every tick of any game.
+void expectInvariants(const Game& game, int tick) {
+  for (int s = 0; s <= MAX_TANK; ++s) {
+    ASSERT_GE(game.tankState[s], 0) << "slot " << s << " tick " << tick;
+    ASSERT_LE(game.tankState[s], 2) << "slot " << s << " tick " << tick;
+    ASSERT_GE(game.tankSpeed[s], 0.0F) << "slot " << s << " tick " << tick;
+    ASSERT_LE(game.tankSpeed[s], 3.0F) << "slot " << s << " tick " << tick;
+    ASSERT_GE(game.shellState[s], 0) << "slot " << s << " tick " << tick;
+    ASSERT_LE(game.shellState[s], 25) << "slot " << s << " tick " << tick;
+    ASSERT_GE(game.tankTarget[s], 0) << "slot " << s << " tick " << tick;
+    ASSERT_LE(game.tankTarget[s], MAX_TANK) << "slot " << s << " tick " << tick;
+  }
+}
+
+}  // namespace
+
+TEST(CombatTest, AWreckSlowsATankThatDrivesIntoIt) {
+  OffscreenGame g;
+  Game& game = g.game;
+  game.enemyCount = 10;
+  game.losses = 1;
+  putTank(game, 6, 200, 300);
+  // Two bursts to the right of the tank: their sparks reach no further left than x = 199.
+  burstAt(game, 9, 219, 300);
+  burstAt(game, 9, 219, 300);
+  ASSERT_EQ(game.tankState[6], 0);
+
+  // The player rolls right with Up held, its probe starting 4 pixels short of
+  // where the wreck's hull can reach, slowly enough to read every pixel on its way.
+  putTank(game, 0, 166, 300);
+  game.hullHeading[0] = toSingle(kHalfPi);
+  game.keyUp = kTrue;
+  game.mouseX = 700;
+  game.mouseY = 300;
+
+  for (int tick = 0; tick < 40; ++tick) {
+    const Double hull = game.hullHeading[0];
+    const Colour ahead = g.frame.picture.Point(toSingle(game.tankX[0] + 15 * std::sin(hull)),
+                                               toSingle(game.tankY[0] + 15 * std::cos(hull)));
+    const Single before = game.tankSpeed[0];
+    game.tmr_Timer();
+    ASSERT_EQ(levelStarts(game), 1);
+    if (ahead == kWhite) continue;
+
+    EXPECT_EQ(ahead, kHitGrey) << "the wreck is the first thing in the way";
+    const Single rolled = static_cast<Single>(static_cast<Double>(before) + 0.08);
+    EXPECT_EQ(game.tankSpeed[0], static_cast<Single>(static_cast<Double>(rolled) * 0.8));
+    EXPECT_LT(game.tankX[0], 200 - 15) << "it met the wreck with its probe, not its body";
+    return;
+  }
+  FAIL() << "the player never reached the wreck";
+}
+
+TEST(CombatTest, SeededGamesPlayLevelAfterLevelByCombatAloneWithEveryInvariantKept) {
+  constexpr int kTicks = 6000;
+  constexpr int kLevelsToPlay = 5;
+  for (const std::uint64_t seed : {1, 2, 3, 4, 5}) {
+    OffscreenGame g(seed);
+    Game& game = g.game;
+    std::array<int, MAX_TANK + 1> before{};
+    int hits = 0, levelsEnded = 0, starts = 0;
+    for (int tick = 0; tick < kTicks && levelsEnded < kLevelsToPlay; ++tick) {
+      const int size = game.enemyCount.value();
+      game.tmr_Timer();
+      expectInvariants(game, tick);
+      if (HasFatalFailure()) return;
+
+      if (levelStarts(game) != starts) {
+        ASSERT_EQ(levelStarts(game), starts + 1) << "one level start at a time";
+        if (starts > 0) {
+          ++levelsEnded;
+          // Every tank but one went out of play, each after two hits; a level
+          // start in the tick of the last hits hides only those.
+          EXPECT_GE(hits, size) << "seed " << seed << " level " << levelsEnded;
+        }
+        starts = levelStarts(game);
+        hits = 0;
+      } else {
+        for (int s = 0; s <= MAX_TANK; ++s) {
+          const int drop = before[s] - game.tankState[s].value();
+          ASSERT_GE(drop, 0) << "only a level start raises a state, slot " << s;
+          hits += drop;
+        }
+      }
+      for (int s = 0; s <= MAX_TANK; ++s) before[s] = game.tankState[s].value();
+    }
+    EXPECT_EQ(levelsEnded, kLevelsToPlay) << "seed " << seed;
+    EXPECT_EQ(g.frame.Tag(), "0") << "no level was asked for";
+  }
+}

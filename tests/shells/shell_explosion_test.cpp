@@ -1,0 +1,178 @@
+// The burst: its blast lines, the strict square of the hit test, and what a
+// hit does to every tank caught, slot by slot.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "drawing/tank_figure.h"
+#include "shells/shell_support.h"
+
+using namespace shells_test;
+
+namespace {
+
+constexpr int kBlastDraws = 11 * 4;
+constexpr int kHitDraws = 2 + 21 * 3;
+
+// A line from (x, y) drawn as the burst draws one: angle and length from two draws.
+void replayRay(Surface& surface, RandomSource& replay, double x, double y, double reach, bool green) {
+  const double a = static_cast<double>(replay.Rnd()) * 360.0 * 0.0174532925199433;
+  const double length = static_cast<double>(replay.Rnd()) * reach;
+  const int red = componentOf(replay.Rnd());
+  const int greenPart = green ? componentOf(replay.Rnd()) : 0;
+  surface.Line(static_cast<float>(x), static_cast<float>(y), static_cast<float>(x + length * std::sin(a)),
+               static_cast<float>(y + length * std::cos(a)), RGB(red, greenPart, 0));
+}
+
+void expectSamePicture(const Canvas& actual, const Canvas& expected) {
+  for (int y = 0; y < Canvas::kHeight; ++y) {
+    for (int x = 0; x < Canvas::kWidth; ++x) ASSERT_EQ(actual.Point(x, y), expected.Point(x, y)) << x << "," << y;
+  }
+}
+
+}  // namespace
+
+TEST(ShellExplosionTest, OnlyACentreStrictlyWithin20PixelsOnBothAxesIsHit) {
+  struct Case {
+    double dx, dy;
+    bool hit;
+  } const cases[] = {
+      {20, 0, false},      {-20, 0, false},    {0, 20, false},      {0, -20, false},
+      {19.9, 19.9, true},  {-19.9, -19.9, true}, {19.9, -19.9, true}, {-19.9, 19.9, true},
+      {19.9, 20, false},   {0, 0, true},
+      {20 - 1e-9, 0, true},  // inside in double, though in single it would sit on the bound
+      {0, -20 + 1e-9, true},
+  };
+  for (const Case& c : cases) {
+    OffscreenGame g;
+    Game& game = g.game;
+    putTank(game, 4, 300 + c.dx, 300 + c.dy);
+    game.tankSpeed[4] = 1.5F;
+    burstAt(game, 9, 300, 300);
+    EXPECT_EQ(game.tankState[4], c.hit ? 1 : 2) << c.dx << "," << c.dy;
+    EXPECT_EQ(game.tankSpeed[4], c.hit ? 0.0F : 1.5F) << c.dx << "," << c.dy;
+    EXPECT_EQ(game.shellState[9], 0);
+  }
+}
+
+TEST(ShellExplosionTest, OneBurstHitsEveryTankInsideOnceLowestSlotFirstAndDrawsWhatTheDrawsSay) {
+  constexpr std::uint64_t kSeed = 77;
+  OffscreenGame g(kSeed);
+  Game& game = g.game;
+  OffscreenFrame expected;
+  const double sx = 300.3, sy = 299.6;
+
+  struct Tank {
+    int slot;
+    double x, y;
+    int state;
+    bool hit;
+  } const tanks[] = {
+      {2, 290, 310, 2, true},  {5, 330, 300, 2, false},  // 29.7 pixels off in x
+      {7, 315, 290, 1, true},                            // its second hit
+      {9, 305, 305, 2, true},                            // the shooter itself
+      {11, 300, 300, 0, false},                          // out of play
+      {40, 282.5, 281, 2, true},
+  };
+  for (const Tank& t : tanks) {
+    putTank(game, t.slot, t.x, t.y, t.state);
+    game.hullHeading[t.slot] = 0.25F * t.slot;
+    game.turretHeading[t.slot] = -0.5F * t.slot;
+    game.tankSpeed[t.slot] = 2.0F;
+    DrawSlot(game, t.slot, kTankBlack);
+    DrawTank(expected.picture, t.x, t.y, game.hullHeading[t.slot], game.turretHeading[t.slot], kTankBlack);
+  }
+  DrawTally tally(g.random);
+  burstAt(game, 9, sx, sy);
+  EXPECT_EQ(tally.draws, kBlastDraws + 4 * kHitDraws);
+
+  RandomSource replay(kSeed);
+  for (int line = 0; line < 11; ++line) replayRay(expected.picture, replay, sx, sy, 10, true);
+  double lastAngle = 0, lastLength = 0;
+  for (const Tank& t : tanks) {
+    if (!t.hit) {
+      EXPECT_EQ(game.tankState[t.slot], t.state) << t.slot;
+      EXPECT_EQ(game.hullHeading[t.slot], 0.25F * t.slot) << t.slot;
+      continue;
+    }
+    EXPECT_EQ(game.tankState[t.slot], t.state - 1) << t.slot;
+    EXPECT_EQ(game.tankSpeed[t.slot], 0.0F) << t.slot;
+    DrawTank(expected.picture, t.x, t.y, 0.25F * t.slot, -0.5F * t.slot, kWhite);
+    const float hull = headingOf(replay.Rnd());
+    const float turret = headingOf(replay.Rnd());
+    EXPECT_EQ(game.hullHeading[t.slot], hull) << t.slot;
+    EXPECT_EQ(game.turretHeading[t.slot], turret) << t.slot;
+    DrawTank(expected.picture, t.x, t.y, hull, turret, kHitGrey);
+    for (int spark = 0; spark < 21; ++spark) {
+      RandomSource peek = replay;
+      lastAngle = static_cast<double>(peek.Rnd()) * 360.0 * 0.0174532925199433;
+      lastLength = static_cast<double>(peek.Rnd()) * 20;
+      replayRay(expected.picture, replay, sx, sy, 20, false);  // from the shell, not the tank
+    }
+  }
+  EXPECT_EQ(game.workA, lastAngle) << "the last spark's angle";
+  EXPECT_EQ(game.workB, lastLength) << "the last spark's length";
+  expectSamePicture(g.frame.picture, expected.picture);
+}
+
+TEST(ShellExplosionTest, TheShooterIsCaughtByItsOwnBurst) {
+  OffscreenGame g;
+  Game& game = g.game;
+  putTank(game, 0, 200, 200);
+  playerFires(game, 0, 0);  // ten pixels per tick, 54 pixels straight down
+  game.fireHeld = kFalse;
+  game.tankY[0] = 250;      // the tank has driven after its shell
+  for (int tick = 1; tick <= 10; ++tick) stepShell(game, 0);
+  EXPECT_EQ(game.shellY[0], 254);
+  EXPECT_EQ(game.tankState[0], 1);
+}
+
+TEST(ShellExplosionTest, ATankOutOfPlayTakesNoHitAndTheBurstDrawsOnlyItsBlast) {
+  OffscreenGame g;
+  Game& game = g.game;
+  putTank(game, 4, 300, 300, 0);
+  game.hullHeading[4] = 1.25F;
+  game.turretHeading[4] = 2.5F;
+  DrawTally tally(g.random);
+  burstAt(game, 4, 300, 300);
+  EXPECT_EQ(game.tankState[4], 0);
+  EXPECT_EQ(game.hullHeading[4], 1.25F);
+  EXPECT_EQ(game.turretHeading[4], 2.5F);
+  EXPECT_EQ(tally.draws, kBlastDraws);
+}
+
+TEST(ShellExplosionTest, TwoHitsLeaveAGreyWreckThatTheTickNeitherErasesNorHitsAgain) {
+  OffscreenGame g;
+  Game& game = g.game;
+  game.enemyCount = 10;
+  game.losses = 1;
+  putTank(game, 6, 200, 200);
+  // Two tanks in play far off keep the level going.
+  putTank(game, 0, 650, 600);
+  putTank(game, 1, 650, 80);
+  game.tankTarget[1] = 0;
+  game.tankTarget[0] = 1;
+
+  burstAt(game, 9, 212, 190);
+  EXPECT_EQ(game.tankState[6], 1);
+  burstAt(game, 9, 188, 206);
+  EXPECT_EQ(game.tankState[6], 0);
+
+  OffscreenFrame wreck;
+  DrawTank(wreck.picture, 200, 200, game.hullHeading[6], game.turretHeading[6], kHitGrey);
+  const Canvas before = g.frame.picture;
+  for (int tick = 0; tick < 5; ++tick) game.tmr_Timer();
+  EXPECT_EQ(game.wins.value() + game.losses.value(), 1) << "the level goes on";
+
+  int greyPixels = 0;
+  for (int y = 170; y <= 230; ++y) {
+    for (int x = 170; x <= 230; ++x) {
+      ASSERT_EQ(g.frame.picture.Point(x, y), before.Point(x, y)) << x << "," << y;
+      if (wreck.picture.Point(x, y) == kHitGrey && g.frame.picture.Point(x, y) == kHitGrey) ++greyPixels;
+    }
+  }
+  EXPECT_GT(greyPixels, 60) << "the wreck shows grey where the sparks left it";
+
+  burstAt(game, 9, 200, 200);
+  EXPECT_EQ(game.tankState[6], 0) << "a wreck takes no further hits";
+}

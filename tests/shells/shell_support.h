@@ -1,0 +1,58 @@
+// Shells on an offscreen battlefield: tanks put in place by hand, one shell
+// step per call as the tick makes it, and a tally of the random draws.
+#pragma once
+
+#include <cmath>
+
+#include "support/offscreen_frame.h"
+
+namespace shells_test {
+
+// A tank at rest at a place, hunting itself.
+inline void putTank(Game& game, int slot, double x, double y, int state = 2) {
+  game.tankState[slot] = state;
+  game.tankX[slot] = x;
+  game.tankY[slot] = y;
+  game.tankSpeed[slot] = 0;
+  game.tankTarget[slot] = slot;
+}
+
+inline void stepShell(Game& game, int slot) {
+  game.curTank = slot;
+  game.UpdateShell();
+}
+
+// The shell of `slot` bursts at (x, y).
+inline void burstAt(Game& game, int slot, double x, double y) {
+  game.shellState[slot] = 1;
+  game.shellX[slot] = x;
+  game.shellY[slot] = y;
+  stepShell(game, slot);
+}
+
+// The player fires with the button held at an aim point `range` pixels away.
+inline void playerFires(Game& game, double range, float turret) {
+  game.turretHeading[0] = turret;
+  game.range = range;
+  game.fireHeld = kTrue;
+  stepShell(game, 0);
+}
+
+// A heading from one draw, worked out in double and stored as a float.
+inline float headingOf(Single r) { return static_cast<float>(static_cast<double>(r) * 360.0 * 0.0174532925199433); }
+
+// A colour component from one draw: 100..254.
+inline int componentOf(Single r) { return static_cast<int>(std::floor(static_cast<double>(r) * 155.0 + 100.0)); }
+
+// Counts the draws taken from a source while it lives.
+struct DrawTally : RandomSource::Listener {
+  explicit DrawTally(RandomSource& source) : source(source) { source.setListener(this); }
+  ~DrawTally() override { source.setListener(nullptr); }
+  void drawn(Single) override { ++draws; }
+  void reseeded() override {}
+
+  RandomSource& source;
+  int draws = 0;
+};
+
+}  // namespace shells_test
