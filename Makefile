@@ -20,7 +20,9 @@ test-sanitize:
 BENCH_TICKS ?= 100000
 bench: build
 	$(BUILD)/bench/brassmoor-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-	/usr/bin/time -f "peak memory %M KiB" $(BUILD)/tools/brassmoor-sim --enemies 50 --seed 1 --ticks $(BENCH_TICKS)
+	/usr/bin/time -f "peak memory %M KiB" $(BUILD)/tools/brassmoor-sim --enemies 50 --seed 1 --ticks $(BENCH_TICKS) \
+		> $(BUILD)/bench-sim.txt
+	@tail -n 2 $(BUILD)/bench-sim.txt
 
 build: setup
 	cmake --preset $(PRESET)
