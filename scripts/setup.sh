@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkg-config
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  time
   # the desktop icon and the Debian package
   librsvg2-bin dpkg-dev desktop-file-utils
   # the end-to-end test: an X server of its own, a window manager, input and screenshots

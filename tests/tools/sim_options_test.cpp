@@ -1,0 +1,115 @@
+// The simulator's command line: what it accepts, and a clear one-line refusal
+// with exit status 2 for anything else.
+#include <QProcess>
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "options.h"
+#include "sim_main.h"
+
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out, err;
+};
+
+Outcome simulate(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = simMain(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+bool oneLine(const std::string& text) {
+  return !text.empty() && text.back() == '\n' && text.find('\n') == text.size() - 1;
+}
+
+}  // namespace
+
+TEST(SimOptionsTest, EveryOptionIsTakenAndTheRestHaveDefaults) {
+  const Options all = parseOptions({"--seed", "18446744073709551615", "--ticks", "500", "--enemies", "50", "--input",
+                                    "in.txt", "--trace", "t.jsonl", "--png", "pictures", "--every", "25", "--json"});
+  EXPECT_EQ(all.seed, 18446744073709551615ULL);
+  EXPECT_EQ(all.ticks, 500);
+  EXPECT_EQ(all.enemies, 50);
+  EXPECT_EQ(all.inputFile, "in.txt");
+  EXPECT_EQ(all.traceFile, "t.jsonl");
+  EXPECT_EQ(all.pngDir, "pictures");
+  EXPECT_EQ(all.every, 25);
+  EXPECT_TRUE(all.json);
+
+  const Options none = parseOptions({});
+  EXPECT_FALSE(none.seed.has_value());
+  EXPECT_FALSE(none.ticks.has_value());
+  EXPECT_EQ(none.levels, 10);
+  EXPECT_EQ(none.enemies, 0);
+  EXPECT_EQ(none.every, 0);
+  EXPECT_FALSE(none.json);
+
+  EXPECT_EQ(parseOptions({"--levels", "3", "--seed", "0", "--enemies", "0"}).levels, 3);
+}
+
+TEST(SimOptionsTest, BadOptionsGiveOneLineNamingTheProblemAndStatusTwo) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* named;  // a part of the message
+  } const cases[] = {
+      {{"--enemies", "51"}, "--enemies"},
+      {{"--enemies", "-1"}, "--enemies"},
+      {{"--enemies", "ten"}, "'ten'"},
+      {{"--ticks", "0"}, "--ticks"},
+      {{"--ticks", "12x"}, "'12x'"},
+      {{"--ticks"}, "needs a value"},
+      {{"--levels", "0"}, "--levels"},
+      {{"--levels", "32767"}, "--levels"},
+      {{"--seed", "-3"}, "--seed"},
+      {{"--seed", "18446744073709551616"}, "--seed"},
+      {{"--every", "0", "--png", "d"}, "--every"},
+      {{"--every", "5"}, "--every needs --png"},
+      {{"--ticks", "5", "--levels", "3"}, "cannot both"},
+      {{"--seed", "1", "--seed", "2"}, "twice"},
+      {{"--trace", ""}, "--trace"},
+      {{"--bogus", "1"}, "unknown option --bogus"},
+      {{"ticks"}, "unexpected argument 'ticks'"},
+  };
+  for (const Case& c : cases) {
+    const Outcome outcome = simulate(c.args);
+    EXPECT_EQ(outcome.status, 2) << c.named;
+    EXPECT_TRUE(oneLine(outcome.err)) << outcome.err;
+    EXPECT_NE(outcome.err.find(c.named), std::string::npos) << outcome.err;
+    EXPECT_EQ(outcome.out, "") << "nothing runs";
+  }
+}
+
+TEST(SimOptionsTest, MissingFilesAreRefusedBeforeAnythingRuns) {
+  const Outcome noScript = simulate({"--input", "/nonexistent/script.txt"});
+  EXPECT_EQ(noScript.status, 2);
+  EXPECT_NE(noScript.err.find("/nonexistent/script.txt"), std::string::npos);
+
+  const Outcome noTrace = simulate({"--ticks", "1", "--trace", "/nonexistent/folder/trace.jsonl"});
+  EXPECT_EQ(noTrace.status, 2);
+  EXPECT_TRUE(oneLine(noTrace.err));
+}
+
+TEST(SimOptionsTest, TheProgramItselfExitsWithTheStatusAndPrintsTheSummary) {
+  QProcess bad;
+  bad.start(BRASSMOOR_SIM, {"--enemies", "99"});
+  ASSERT_TRUE(bad.waitForFinished());
+  EXPECT_EQ(bad.exitCode(), 2);
+  EXPECT_EQ(bad.readAllStandardError().toStdString(),
+            "brassmoor-sim: --enemies takes a whole number from 0 to 50, not '99'\n");
+
+  QProcess good;
+  good.start(BRASSMOOR_SIM, {"--seed", "5", "--ticks", "20", "--json"});
+  ASSERT_TRUE(good.waitForFinished());
+  EXPECT_EQ(good.exitCode(), 0);
+  const std::string summary = good.readAllStandardOutput().toStdString();
+  EXPECT_EQ(summary.rfind("{\"seed\":5,", 0), 0U) << summary;
+  EXPECT_NE(summary.find("\"ticks\":20,"), std::string::npos) << summary;
+
+  QProcess help;
+  help.start(BRASSMOOR_SIM, {"--help"});
+  ASSERT_TRUE(help.waitForFinished());
+  EXPECT_EQ(help.exitCode(), 0);
+  EXPECT_TRUE(help.readAllStandardOutput().startsWith("usage: brassmoor-sim"));
+}

@@ -1,0 +1,158 @@
+// The trace: the same seed gives the same run, each row holds every key with
+// 51 tanks, numbers read back exactly, and a tick can be worked out again
+// from the rows alone.
+#include <cmath>
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "json_text.h"
+#include "simulation.h"
+#include "trace_reading.h"
+
+namespace {
+
+const char* const kScript =
+    "1 move 300 200\n"
+    "5 down 1 300 200\n"
+    "9 keydown 38\n"
+    "30 keydown 37\n"
+    "60 up 1 410.75 90.25\n"
+    "61 move 410.75 90.25\n"
+    "80 keyup 37\n"
+    "120 key 13\n";
+
+}  // namespace
+
+TEST(TraceTest, TheSameSeedAndScriptGiveTheSameTraceByteForByte) {
+  const Options options = seededRun(2024, 300, 20);
+  const TracedRun first = runTraced(options, kScript);
+  const TracedRun again = runTraced(options, kScript);
+  EXPECT_EQ(first.text, again.text);
+  EXPECT_NE(first.text, runTraced(seededRun(2025, 300, 20), kScript).text);
+}
+
+TEST(TraceTest, EveryRowHasTheKeysInOrderAnd51TanksAnd51Probes) {
+  const TracedRun run = runTraced(seededRun(7, 40, 50), kScript);
+  ASSERT_EQ(run.rows.size(), 40U);
+  const QStringList keys = {"tick", "events",    "draws",    "probes", "tag",   "enemyCount", "wins",
+                            "losses", "aliveCount", "lastSpeed", "fireHeld", "mouse", "keys",       "tanks"};
+  std::istringstream lines(run.text);
+  std::string line;
+  for (std::size_t t = 0; t < run.rows.size(); ++t) {
+    const QJsonObject& row = run.rows[t];
+    EXPECT_EQ(row.size(), keys.size());
+    std::getline(lines, line);
+    std::size_t at = 0;
+    for (const QString& key : keys) {  // the keys appear in this order in the text
+      const std::size_t found = line.find("\"" + key.toStdString() + "\":", at);
+      ASSERT_NE(found, std::string::npos) << key.toStdString();
+      at = found;
+    }
+    EXPECT_EQ(intOf(row["tick"]), static_cast<int>(t + 1));
+    EXPECT_EQ(row["probes"].toArray().size(), 51);
+    EXPECT_EQ(row["mouse"].toArray().size(), 2);
+    EXPECT_EQ(row["keys"].toArray().size(), 4);
+    const QJsonArray tanks = row["tanks"].toArray();
+    ASSERT_EQ(tanks.size(), 51);
+    for (const QJsonValue& tank : tanks) EXPECT_EQ(tank.toArray().size(), 11);
+  }
+}
+
+TEST(TraceTest, NumbersReadBackAsExactlyTheValuesOfTheWorld) {
+  std::istringstream noScript;
+  std::ostringstream trace;
+  Simulation sim(seededRun(99, 250, 50), readInputScript(noScript, "none"), &trace);
+  sim.run();
+  const std::string text = trace.str();
+  const std::string last = text.substr(text.rfind('\n', text.size() - 2) + 1);
+  const TracedRun reread = runTraced(seededRun(99, 250, 50));
+  const QJsonObject row = reread.rows.back();
+  ASSERT_EQ(reread.text.substr(reread.text.rfind('\n', reread.text.size() - 2) + 1), last);
+
+  const Game& g = sim.game();
+  const QJsonArray tanks = row["tanks"].toArray();
+  for (int s = 0; s <= MAX_TANK; ++s) {
+    const QJsonArray t = tanks[s].toArray();
+    EXPECT_EQ(doubleOf(t[0]), g.tankX[s]) << s;
+    EXPECT_EQ(doubleOf(t[1]), g.tankY[s]) << s;
+    EXPECT_EQ(singleOf(t[2]), g.hullHeading[s]) << s;
+    EXPECT_EQ(singleOf(t[3]), g.turretHeading[s]) << s;
+    EXPECT_EQ(intOf(t[4]), g.tankState[s].value()) << s;
+    EXPECT_EQ(singleOf(t[5]), g.tankSpeed[s]) << s;
+    EXPECT_EQ(intOf(t[6]), g.tankTarget[s].value()) << s;
+    EXPECT_EQ(doubleOf(t[7]), g.shellX[s]) << s;
+    EXPECT_EQ(doubleOf(t[8]), g.shellY[s]) << s;
+    EXPECT_EQ(singleOf(t[9]), g.shellHeading[s]) << s;
+    EXPECT_EQ(intOf(t[10]), g.shellState[s].value()) << s;
+  }
+  EXPECT_EQ(singleOf(row["lastSpeed"]), g.lastSpeed);
+  EXPECT_EQ(intOf(row["aliveCount"]), g.aliveCount.value());
+
+  // The digits: 17 significant ones name a double, 9 a float, and nothing is cut short.
+  for (const double d : {0.1, 1.0 / 3.0, 723.0 * 0.99999994, 5e-324, 1.7976931348623157e308}) {
+    std::string s;
+    appendDouble(s, d);
+    EXPECT_EQ(std::strtod(s.c_str(), nullptr), d) << s;
+  }
+  for (const float f : {0.1F, 1.0F / 3.0F, 6.28318548F, 1e-45F, 3.40282347e38F}) {
+    std::string s;
+    appendSingle(s, f);
+    EXPECT_EQ(std::strtof(s.c_str(), nullptr), f) << s;
+  }
+}
+
+// The first level start, from its draws alone: the size draw, the reseed,
+// then x, y, hull, turret and the two target draws for each slot.
+TEST(TraceTest, TheFirstLevelStartIsWorkedOutAgainFromItsDraws) {
+  for (const int enemies : {0, 50}) {
+    const TracedRun run = runTraced(seededRun(31, 1, enemies));
+    const QJsonObject row = run.rows[0];
+    const QJsonArray draws = row["draws"].toArray();
+    int reseed = -1;
+    for (int i = 0; i < draws.size(); ++i) {
+      if (draws[i].toString() == "reseed") reseed = i;
+    }
+    ASSERT_GE(reseed, 0);
+    const int enemyCount = enemies < 10 ? static_cast<int>(std::floor(double{singleOf(draws[reseed - 1])} * 6)) + 6 : 50;
+    ASSERT_EQ(intOf(row["enemyCount"]), enemyCount);
+    ASSERT_EQ(draws.size(), reseed + 1 + 6 * (enemyCount + 1)) << "the level start draws last in the tick";
+
+    const QJsonArray tanks = row["tanks"].toArray();
+    for (int s = 0; s <= enemyCount; ++s) {
+      const auto r = [&](int k) { return double{singleOf(draws[reseed + 1 + 6 * s + k])}; };
+      const QJsonArray t = tanks[s].toArray();
+      EXPECT_EQ(doubleOf(t[0]), 723.0 * r(0)) << s;
+      EXPECT_EQ(doubleOf(t[1]), 651.0 * r(1)) << s;
+      EXPECT_EQ(singleOf(t[2]), static_cast<float>(r(2) * 360 * 0.0174532925199433)) << s;
+      EXPECT_EQ(singleOf(t[3]), static_cast<float>(r(3) * 360 * 0.0174532925199433)) << s;
+      EXPECT_EQ(intOf(t[4]), 2);
+      EXPECT_EQ(intOf(t[6]), static_cast<int>(std::floor(r(4) * r(5) * (enemyCount + 1)))) << s;
+    }
+  }
+}
+
+// A tank in play that no explosion touched moves by its speed along its hull
+// heading, both as the row after the tick gives them, unless it bounced.
+TEST(TraceTest, EveryUnhitTankMovedByTheSpeedAndHeadingOfItsRow) {
+  const TracedRun run = runTraced(seededRun(12, 400, 50), kScript);
+  int checked = 0;
+  for (std::size_t t = 1; t < run.rows.size(); ++t) {
+    const QJsonArray before = run.rows[t - 1]["tanks"].toArray(), after = run.rows[t]["tanks"].toArray();
+    if (intOf(run.rows[t]["losses"]) + intOf(run.rows[t]["wins"]) !=
+        intOf(run.rows[t - 1]["losses"]) + intOf(run.rows[t - 1]["wins"])) {
+      continue;  // a level start placed the tanks anew
+    }
+    for (int s = 0; s <= MAX_TANK; ++s) {
+      const QJsonArray b = before[s].toArray(), a = after[s].toArray();
+      if (intOf(a[4]) == 0 || intOf(a[4]) != intOf(b[4])) continue;
+      const double endX = doubleOf(a[0]), endY = doubleOf(a[1]);
+      if (endX == 0 || endY == 0 || endX == 723 || endY == 651) continue;  // a bounce turned it
+      const double speed = singleOf(a[5]), hull = singleOf(a[2]);
+      const double x = doubleOf(b[0]) + speed * std::sin(hull), y = doubleOf(b[1]) + speed * std::cos(hull);
+      EXPECT_EQ(doubleOf(a[0]), x) << "tick " << t + 1 << " slot " << s;
+      EXPECT_EQ(doubleOf(a[1]), y) << "tick " << t + 1 << " slot " << s;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 10000);
+}

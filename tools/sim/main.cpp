@@ -1,0 +1,8 @@
+// brassmoor-sim: the game with no window, as fast as the machine allows.
+#include <iostream>
+
+#include "sim_main.h"
+
+int main(int argc, char* argv[]) {
+  return simMain(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}

@@ -1,0 +1,75 @@
+#include "options.h"
+
+#include <charconv>
+#include <set>
+
+const char* const kUsage =
+    "usage: brassmoor-sim [--seed N] [--ticks N | --levels N] [--enemies N]\n"
+    "                     [--input FILE] [--trace FILE] [--png DIR [--every K]] [--json]\n"
+    "  --seed N      the random source's initial state; reseeds follow from it (default: as the game)\n"
+    "  --ticks N     run N ticks\n"
+    "  --levels N    run until N levels have ended (default 10)\n"
+    "  --enemies N   enemyCount before the first level start, 0..50 (50: 51 tanks from the start)\n"
+    "  --input FILE  input events, one a line: T move X Y | T down B X Y | T up B X Y |\n"
+    "                T keydown CODE | T keyup CODE | T key 13 | T next\n"
+    "  --trace FILE  one JSON object per tick\n"
+    "  --png DIR     the battlefield at each level end, and every K ticks with --every K\n"
+    "  --json        the summary as JSON\n";
+
+namespace {
+
+constexpr int kMostEnemies = 50;
+// wins + losses count every level start in a 16-bit Integer, the first one included.
+constexpr long long kMostLevels = 32766;
+
+const std::set<std::string> kValued = {"--seed",  "--ticks", "--levels", "--enemies",
+                                       "--input", "--trace", "--png",    "--every"};
+
+template <class T>
+T wholeNumber(const std::string& option, const std::string& text, T least, T most, const char* what) {
+  T value{};
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || stop != end || value < least || value > most) {
+    throw UsageError(option + " takes " + what + ", not '" + text + "'");
+  }
+  return value;
+}
+
+}  // namespace
+
+Options parseOptions(const std::vector<std::string>& args) {
+  Options options;
+  std::set<std::string> seen;
+  bool levelsGiven = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    if (!seen.insert(option).second) throw UsageError(option + " is given twice");
+    if (option == "--json" || option == "--help") {
+      (option == "--json" ? options.json : options.help) = true;
+      continue;
+    }
+    if (option.rfind("--", 0) != 0) throw UsageError("unexpected argument '" + option + "'");
+    if (kValued.find(option) == kValued.end()) throw UsageError("unknown option " + option);
+    if (i + 1 == args.size()) throw UsageError(option + " needs a value");
+    const std::string& value = args[++i];
+    if (option == "--seed") {
+      options.seed = wholeNumber<std::uint64_t>(option, value, 0, UINT64_MAX, "a whole number from 0 to 2^64 - 1");
+    } else if (option == "--ticks") {
+      options.ticks = wholeNumber<long long>(option, value, 1, INT64_MAX, "a whole number of at least 1");
+    } else if (option == "--levels") {
+      options.levels = wholeNumber<long long>(option, value, 1, kMostLevels, "a whole number from 1 to 32766");
+      levelsGiven = true;
+    } else if (option == "--enemies") {
+      options.enemies = wholeNumber<int>(option, value, 0, kMostEnemies, "a whole number from 0 to 50");
+    } else if (option == "--every") {
+      options.every = wholeNumber<long long>(option, value, 1, INT64_MAX, "a whole number of at least 1");
+    } else {
+      if (value.empty()) throw UsageError(option + " needs a non-empty path");
+      (option == "--input" ? options.inputFile : option == "--trace" ? options.traceFile : options.pngDir) = value;
+    }
+  }
+  if (options.ticks && levelsGiven) throw UsageError("--ticks and --levels cannot both be given");
+  if (options.every > 0 && options.pngDir.empty()) throw UsageError("--every needs --png");
+  return options;
+}

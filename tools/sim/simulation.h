@@ -1,0 +1,66 @@
+// One run of the game with no window: the same Game, Canvas and RandomSource as
+// the window's, ticked as fast as the machine allows, with the scripted events
+// applied before their ticks and the trace, pictures and summary kept on the way.
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "core/game.h"
+#include "core/random.h"
+#include "input_script.h"
+#include "options.h"
+#include "picture_writer.h"
+#include "sim_frame.h"
+#include "summary.h"
+#include "trace_writer.h"
+
+class Simulation {
+ public:
+  // The trace, when given, gets one row per tick.
+  Simulation(const Options& options, std::vector<InputEvent> script, std::ostream* trace = nullptr);
+  Simulation(const Simulation&) = delete;
+  Simulation& operator=(const Simulation&) = delete;
+
+  bool finished() const;
+  // One tick, with the events scripted before it.
+  void step();
+  // Steps until finished, and times it.
+  void run();
+
+  long long ticksRun() const { return tick_; }
+  const Game& game() const { return game_; }
+  const SimFrame& frame() const { return frame_; }
+  const Summary& summary() const { return summary_; }
+
+ private:
+  // Hears every draw and reseed for the trace.
+  struct DrawLog final : RandomSource::Listener {
+    void drawn(Single value) override { draws.push_back({false, value}); }
+    void reseeded() override { draws.push_back({true, 0}); }
+    std::vector<Draw> draws;
+  };
+
+  void applyEvents();
+  void runTick();
+  void keepScore(Integer winsBefore, Integer lossesBefore);
+  void writeTrace();
+
+  Options options_;
+  std::vector<InputEvent> script_;
+  std::size_t nextEvent_ = 0;
+  std::ostream* trace_;
+  std::unique_ptr<PictureWriter> pictures_;
+
+  SimFrame frame_;
+  RandomSource random_;
+  Game game_{frame_, random_};
+  DrawLog drawLog_;
+
+  long long tick_ = 0;
+  bool inTick_ = false;
+  long long levelsEnded_ = 0;
+  std::vector<InputEvent> events_;  // applied before this tick, for the trace
+  Summary summary_;
+};
