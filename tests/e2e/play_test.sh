@@ -7,17 +7,17 @@ set -Eeuo pipefail
 
 game=$(realpath "$1")
 artefacts=$2
-here=$(dirname "$0")
 rm -rf "$artefacts"
 mkdir -p "$artefacts"
 # shellcheck source=screen.sh
-source "$here/screen.sh"
+source "$(dirname "$0")/screen.sh"
 
 readonly kScreenWidth=1280 kScreenHeight=1024
 readonly kFieldWidth=723 kFieldHeight=651
-readonly kFigureReach=15                          # pixels from a tank's centre to its barrel tip
-readonly kFigureSpan=$((2 * kFigureReach + 1))    # pixels across one tank figure
-readonly kWindowWait=10                           # seconds a window may take to appear
+readonly kFigureReach=15                        # pixels from a tank's centre to its barrel tip
+readonly kFigureSpan=$((2 * kFigureReach + 1))  # pixels across one tank figure
+readonly kFigurePixels=40                       # fewer dark-blue pixels than this are no figure
+readonly kLineReach=8                           # pixels either side of a line of fire, and beyond its end
 readonly white=255,255,255 black=0,0,0 blue=0,0,150 red=200,0,0 pink=255,225,225
 
 # The game runs in an empty folder with an empty home; both must stay empty.
@@ -35,32 +35,27 @@ fail() {
 
 trap 'fail "line $LINENO: $BASH_COMMAND failed"' ERR
 
-step() { echo "step $*"; }
+step() { echo "step $* (at ${SECONDS} s)"; }
 
-# find_window TITLE: sets window to the visible window with exactly this
-# title, once it is there.
-find_window() {
-  window=$(timeout "$kWindowWait" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) ||
-    fail "no window titled \"$1\" within $kWindowWait s"
-}
-
-# wait_until_hidden WINDOW: polls until the window is unmapped.
-wait_until_hidden() {
-  for _ in $(seq 100); do
-    xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable' || return 0
-    sleep 0.05
-  done
-  fail "window $1 is still shown"
-}
-
-# The game ignores arguments of its own: these must change nothing.
+# start_game: starts the game, notes when in started_ms, and sets field_window, field_x, field_y and
+# field, the battlefield's geometry on the screen. The game ignores arguments
+# of its own: these must change nothing.
 start_game() {
+  started_ms=$(date +%s%3N)
   (cd "$scratch/cwd" && HOME=$scratch/home exec "$game" --level 9 unknown words) &
   pid=$!
   find_window Brassmoor
   field_window=$window
   window_geometry "$field_window"
+  field_x=$X
+  field_y=$Y
   field="${kFieldWidth}x${kFieldHeight}+$X+$Y"
+}
+
+# at_ms_after_start MS: waits until MS milliseconds after the game was started.
+at_ms_after_start() {
+  local left=$(($1 - ($(date +%s%3N) - started_ms)))
+  [ "$left" -le 0 ] || sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
 }
 
 # press KEYS...: keys typed on the battlefield, which the player has clicked into focus.
@@ -69,47 +64,67 @@ press() {
   xdotool key "$@"
 }
 
-# blue_figure PICTURE: sets figure_x and figure_y, the centre of the player's
-# tank, after checking that there is exactly one blue figure on the battlefield.
-blue_figure() {
+# find_player PICTURE: sets figure_x and figure_y to the centre of the one
+# dark-blue figure on the battlefield; false when there is none.
+find_player() {
   local count x0 y0 x1 y1
   read -r count x0 y0 x1 y1 <<<"$(colour_spread "$1" "$field" "$blue")"
-  [ "$count" -ge 40 ] || fail "$count dark-blue pixels in $1: the player's tank is not there"
+  [ "$count" -ge "$kFigurePixels" ] || return 1
   [ $((x1 - x0 + 1)) -le "$kFigureSpan" ] && [ $((y1 - y0 + 1)) -le "$kFigureSpan" ] ||
     fail "dark-blue pixels spread over ${x0}..${x1} x ${y0}..${y1} in $1: more than one figure"
   figure_x=$(((x0 + x1) / 2))
   figure_y=$(((y0 + y1) / 2))
 }
 
+# player_on_screen NAME: find_player on a screenshot; a tank just hit shows
+# grey until the next tick, so a second look follows a moment later.
+player_on_screen() {
+  shot "$1"
+  find_player "$picture" && return 0
+  sleep 0.1
+  shot "$1"
+  find_player "$picture"
+}
+
+# live_player NAME: player_on_screen, for a step that needs the player's tank.
+# Enemy shells often destroy it within seconds; then the player asks for the
+# next level (Esc, Next level), as a person would, and gets a fresh tank.
+live_player() {
+  for _ in 1 2 3; do
+    player_on_screen "$1" && return 0
+    echo "  the player's tank is gone: Esc, Next level"
+    press Escape
+    find_window Result
+    click_button "$window" 188 80  # Next level
+    wait_until_hidden "$window"
+    sleep 0.2  # the next tick starts the new level
+  done
+  fail "the player's tank is not on the battlefield even on a new level: $picture"
+}
+
 # expect_still WHY: two screenshots 300 ms apart show the same battlefield.
 expect_still() {
-  local a b differing
+  local first
   shot "$1-a"
-  a=$picture
+  first=$picture
   sleep 0.3
   shot "$1-b"
-  b=$picture
-  differing=$(pixels_differ "$a" "$b" "$field")
-  [ "$differing" = 0 ] || fail "$differing pixels changed in 300 ms while $1: $a $b"
+  local differing
+  differing=$(pixels_differ "$first" "$picture" "$field")
+  [ "$differing" = 0 ] || fail "$differing pixels changed in 300 ms while $1: $first $picture"
 }
 
 # expect_running WHY: the battlefield changes within two seconds.
 expect_running() {
-  local first next
+  local first
   shot "$1-a"
   first=$picture
   for _ in $(seq 10); do
     sleep 0.2
     shot "$1-b"
-    next=$picture
-    [ "$(pixels_differ "$first" "$next" "$field")" != 0 ] && return 0
+    [ "$(pixels_differ "$first" "$picture" "$field")" != 0 ] && return 0
   done
-  fail "nothing moved for 2 s after $1: $first $next"
-}
-
-# click_button WINDOW X Y: a left click at (X, Y) of the window's client area.
-click_button() {
-  xdotool mousemove --sync --window "$1" "$2" "$3" click 1
+  fail "nothing moved for 2 s after $1: $first $picture"
 }
 
 # expect_dialog TITLE WIDTH HEIGHT: sets dialog to the shown dialog, after
@@ -122,7 +137,7 @@ expect_dialog() {
   expect_still "$1-shown"
 }
 
-# wait_for_exit SECONDS: the game ends within the time, with status 0.
+# wait_for_exit SECONDS WHY: the game ends within the time, with status 0.
 wait_for_exit() {
   local status=0
   for _ in $(seq $(($1 * 50))); do
@@ -146,35 +161,70 @@ xprop -id "$field_window" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0$' ||
   fail "the window at ($X, $Y) is not centred"
 
 step "2: white battlefield, black tanks, one blue tank"
-sleep 1
-shot started
+at_ms_after_start 1000
+# Now and then the enemies have already destroyed the player's tank by then;
+# the next level shows a fresh one.
+live_player started
 whites=$(colour_count "$picture" "$field" "$white")
 [ "$whites" -ge $((kFieldWidth * kFieldHeight * 9 / 10)) ] || fail "only $whites white pixels in $picture"
 blacks=$(colour_count "$picture" "$field" "$black")
 [ "$blacks" -ge 400 ] || fail "only $blacks black pixels in $picture: fewer than six tanks"
-blue_figure "$picture"
 
 step "3: holding Up moves the blue tank"
-# A tank right ahead stops the player's tank, as the rules say; the player
-# then turns a little and tries again, as a person would.
+# A tank right ahead stops the player's tank, and so does a hit; the player
+# then turns a little and tries again.
 for attempt in 1 2 3; do
-  shot "before-driving-$attempt"
-  blue_figure "$picture"
+  live_player "before-driving-$attempt"
   start_x=$figure_x
   start_y=$figure_y
   xdotool windowactivate --sync "$field_window"
   xdotool keydown Up
   sleep 1.5
   xdotool keyup Up
-  shot "driven-$attempt"
-  blue_figure "$picture"
-  moved_x=$((figure_x - start_x))
-  moved_y=$((figure_y - start_y))
-  [ $((moved_x * moved_x + moved_y * moved_y)) -ge 100 ] && break
+  if player_on_screen "driven-$attempt"; then
+    moved_x=$((figure_x - start_x))
+    moved_y=$((figure_y - start_y))
+    [ $((moved_x * moved_x + moved_y * moved_y)) -ge 100 ] && break
+  fi
+  echo "  the blue tank was stopped: it turns and tries again"
   [ "$attempt" -lt 3 ] || fail "the blue tank moved only ($moved_x, $moved_y) pixels with Up held for 1.5 s"
   xdotool keydown Left
   sleep 0.6
   xdotool keyup Left
+done
+
+step "4: the left button fires at the pointer"
+# The tank brakes to a standstill first, so it cannot run onto the aim point.
+xdotool keydown Down
+sleep 1
+xdotool keyup Down
+for attempt in 1 2 3; do
+  live_player "aiming-$attempt"
+  # An aim point 150 pixels straight left, right, above or below the tank,
+  # inside the battlefield. The shells fly along the line to it: the one in
+  # flight shows red, those before it left pale dots.
+  for offset in "150 0" "-150 0" "0 150" "0 -150"; do
+    read -r dx dy <<<"$offset"
+    aim_x=$((figure_x + dx))
+    aim_y=$((figure_y + dy))
+    [ "$aim_x" -ge 30 ] && [ "$aim_x" -lt $((kFieldWidth - 30)) ] &&
+      [ "$aim_y" -ge 30 ] && [ "$aim_y" -lt $((kFieldHeight - 30)) ] && break
+  done
+  left=$(((figure_x < aim_x ? figure_x : aim_x) - kLineReach))
+  top=$(((figure_y < aim_y ? figure_y : aim_y) - kLineReach))
+  line_of_fire="$((${dx#-} + 2 * kLineReach))x$((${dy#-} + 2 * kLineReach))+$((field_x + left))+$((field_y + top))"
+  press Return  # a clear battlefield: no trail on the line of fire yet
+  xdotool mousemove $((field_x + aim_x)) $((field_y + aim_y)) mousedown 1
+  sleep 1
+  shot "firing-$attempt"
+  xdotool mouseup 1
+  reds=$(colour_count "$picture" "$line_of_fire" "$red")
+  pinks=$(colour_count "$picture" "$line_of_fire" "$pink")
+  [ "$reds" -gt 0 ] && [ "$pinks" -gt 0 ] && break
+  # An enemy shell may have destroyed the tank before it fired.
+  echo "  no shell seen on the line of fire: aims again"
+  [ "$attempt" -lt 3 ] ||
+    fail "$reds red and $pinks pale-pink pixels along the line of fire to ($aim_x, $aim_y)"
 done
 
 step "5: P pauses and resumes"

@@ -5,10 +5,22 @@
 # Usage: with_x_session.sh COMMAND [ARGS...]
 set -euo pipefail
 
+readonly kNoServer=75  # the X server was not there for us: another run took its number
+
 if [ "${BRASSMOOR_X_SESSION:-}" != started ]; then
   export BRASSMOOR_X_SESSION=started
-  exec xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -r" "$0" "$@"
+  # xvfb-run picks a free display number by looking, so two runs starting at
+  # once can pick the same one; the one that loses tries again.
+  for _ in 1 2 3; do
+    status=0
+    xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -r" "$0" "$@" || status=$?
+    [ "$status" = "$kNoServer" ] || exit "$status"
+  done
+  echo "no X server after three tries"
+  exit 1
 fi
+
+xprop -root >/dev/null 2>&1 || { echo "X server $DISPLAY cannot be reached"; exit "$kNoServer"; }
 
 # Qt warns, and makes a folder of its own in /tmp, without a runtime dir.
 XDG_RUNTIME_DIR=$(mktemp -d)
