@@ -2,6 +2,8 @@
 # Runs a command on an X server of its own, whatever display the caller has:
 # Xvfb at 1280 x 1024 x 24 with key auto-repeat off (-r), so a held key sends
 # one press and one release, and openbox managing the windows, as on a desktop.
+# -noreset: by default the server resets when its last client leaves, and a
+# client connecting during that reset (openbox, right after xprop) is refused.
 # Usage: with_x_session.sh COMMAND [ARGS...]
 set -euo pipefail
 
@@ -13,7 +15,7 @@ if [ "${BRASSMOOR_X_SESSION:-}" != started ]; then
   # once can pick the same one; the one that loses tries again.
   for _ in 1 2 3; do
     status=0
-    xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -r" "$0" "$@" || status=$?
+    xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24 -r -noreset" "$0" "$@" || status=$?
     [ "$status" = "$kNoServer" ] || exit "$status"
   done
   echo "no X server after three tries"
