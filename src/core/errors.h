@@ -35,12 +35,15 @@ void reportRuntimeError(std::ostream& out, const char* handler, const RuntimeErr
 void reportRuntimeError(const char* handler, const RuntimeError& error);  // on stderr
 
 // Runs one event handler. The first run-time error ends it; it is reported on
-// stderr and the event loop carries on with the next event.
+// stderr and the event loop carries on with the next event. Tells whether the
+// handler ran to its end.
 template <class Handler>
-void runHandler(const char* name, Handler&& handler) {
+bool runHandler(const char* name, Handler&& handler) {
   try {
     handler();
+    return true;
   } catch (const RuntimeError& error) {
     reportRuntimeError(name, error);
+    return false;
   }
 }

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "handler_run.h"
+#include "core/errors.h"
 #include "usage_error.h"
 
 namespace {
@@ -106,15 +106,15 @@ std::vector<InputEvent> readInputScript(std::istream& in, const std::string& sou
 
 bool applyEvent(Game& game, const InputEvent& event) {
   switch (event.kind) {
-    case Kind::Move: return runToEnd("Form_MouseMove", [&] { game.Form_MouseMove(0, event.x, event.y); });
-    case Kind::Down: return runToEnd("Form_MouseDown", [&] { game.Form_MouseDown(event.code, event.x, event.y); });
-    case Kind::Up: return runToEnd("Form_MouseUp", [&] { game.Form_MouseUp(event.code, event.x, event.y); });
-    case Kind::KeyDown: return runToEnd("Form_KeyDown", [&] { game.Form_KeyDown(event.code); });
-    case Kind::KeyUp: return runToEnd("Form_KeyUp", [&] { game.Form_KeyUp(event.code); });
-    case Kind::Key: return runToEnd("Form_KeyPress", [&] { game.Form_KeyPress(event.code); });
+    case Kind::Move: return runHandler("Form_MouseMove", [&] { game.Form_MouseMove(0, event.x, event.y); });
+    case Kind::Down: return runHandler("Form_MouseDown", [&] { game.Form_MouseDown(event.code, event.x, event.y); });
+    case Kind::Up: return runHandler("Form_MouseUp", [&] { game.Form_MouseUp(event.code, event.x, event.y); });
+    case Kind::KeyDown: return runHandler("Form_KeyDown", [&] { game.Form_KeyDown(event.code); });
+    case Kind::KeyUp: return runHandler("Form_KeyUp", [&] { game.Form_KeyUp(event.code); });
+    case Kind::Key: return runHandler("Form_KeyPress", [&] { game.Form_KeyPress(event.code); });
     case Kind::Next:
       // What the result dialog's Next level button does.
-      return runToEnd("Command2_Click", [&] {
+      return runHandler("Command2_Click", [&] {
         game.frm.setTag("1");
         game.frm.setTimerEnabled(true);
         game.frm.frm_winlose().setVisible(false);

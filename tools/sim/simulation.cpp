@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "handler_run.h"
+#include "core/errors.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ void Simulation::runTick() {
   const Integer winsBefore = game_.wins, lossesBefore = game_.losses;
 
   inTick_ = true;
-  if (!runToEnd("tmr_Timer", [this] { game_.tmr_Timer(); })) ++summary_.runtimeErrors;
+  if (!runHandler("tmr_Timer", [this] { game_.tmr_Timer(); })) ++summary_.runtimeErrors;
   inTick_ = false;
 
   // Only the shell update writes a shell's state, once per slot and tick, and
