@@ -7,7 +7,7 @@
 #include "core/game.h"
 #include "drawing/canvas.h"
 #include "drawing/tank_figure.h"
-#include "sim_frame.h"
+#include "drawing/offscreen_frame.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ struct Battle {
     start = g;
   }
 
-  SimFrame frame;
+  OffscreenFrame frame;
   RandomSource random;
   Game game{frame, random};
   World start;
