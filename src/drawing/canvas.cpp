@@ -1,15 +1,24 @@
 #include "drawing/canvas.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
+
+#include "core/colours.h"
 
 namespace {
 
 // The one mapping from a coordinate to a pixel index.
 double pixelOf(Single v) { return std::floor(static_cast<double>(v) + 0.5); }
 
-QRgb toRgb(Colour colour) { return qRgb(colour & 0xff, (colour >> 8) & 0xff, (colour >> 16) & 0xff); }
+// A colour r + 256*g + 65536*b already has its bytes in the order red, green,
+// blue on a little-endian machine (x86, WebAssembly); the top byte is alpha.
+static_assert(std::endian::native == std::endian::little);
+constexpr Canvas::Pixel kOpaque = 0xff000000;
+constexpr Canvas::Pixel kColourBits = 0x00ffffff;
+
+Canvas::Pixel stored(Colour colour) { return static_cast<Canvas::Pixel>(colour) | kOpaque; }
 
 // Pixel coordinates beyond this are far off the battlefield; segments reaching
 // them are cut to a box just around it before they are stepped.
@@ -50,15 +59,15 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double lo, double hix,
 
 }  // namespace
 
-Canvas::Canvas() : pixels_(static_cast<std::size_t>(kWidth) * kHeight, qRgb(255, 255, 255)) {}
+Canvas::Canvas() : pixels_(static_cast<std::size_t>(kWidth) * kHeight, stored(kWhite)) {}
 
-void Canvas::plot(long long x, long long y, QRgb rgb) {
+void Canvas::plot(long long x, long long y, Pixel pixel) {
   if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) return;  // the window clips
-  pixels_[static_cast<std::size_t>(y * kWidth + x)] = rgb;
+  pixels_[static_cast<std::size_t>(y * kWidth + x)] = pixel;
 }
 
 // Bresenham from the start pixel up to, not including, the end pixel.
-void Canvas::segment(double x1, double y1, double x2, double y2, QRgb rgb) {
+void Canvas::segment(double x1, double y1, double x2, double y2, Pixel pixel) {
   if (std::max({std::abs(x1), std::abs(y1), std::abs(x2), std::abs(y2)}) > kFar) {
     const bool inside = clip(x1, y1, x2, y2, -kMargin, kWidth + kMargin, kHeight + kMargin);
     if (!inside) return;
@@ -70,7 +79,7 @@ void Canvas::segment(double x1, double y1, double x2, double y2, QRgb rgb) {
   const long long sx = x < ex ? 1 : -1, sy = y < ey ? 1 : -1;
   long long err = dx + dy;
   while (x != ex || y != ey) {
-    plot(x, y, rgb);
+    plot(x, y, pixel);
     const long long e2 = 2 * err;
     if (e2 >= dy) err += dy, x += sx;
     if (e2 <= dx) err += dx, y += sy;
@@ -78,7 +87,7 @@ void Canvas::segment(double x1, double y1, double x2, double y2, QRgb rgb) {
 }
 
 void Canvas::Line(Single x1, Single y1, Single x2, Single y2, Colour colour) {
-  segment(pixelOf(x1), pixelOf(y1), pixelOf(x2), pixelOf(y2), toRgb(colour));
+  segment(pixelOf(x1), pixelOf(y1), pixelOf(x2), pixelOf(y2), stored(colour));
   penX_ = x2, penY_ = y2;
 }
 
@@ -89,12 +98,12 @@ void Canvas::Circle(Single x, Single y, Single radius, Colour colour) {
   const double cx = pixelOf(x), cy = pixelOf(y), r = pixelOf(radius);
   if (cx + r < 0 || cy + r < 0 || cx - r >= kWidth || cy - r >= kHeight || r < 0) return;
   const auto icx = static_cast<long long>(cx), icy = static_cast<long long>(cy);
-  const QRgb rgb = toRgb(colour);
+  const Pixel pixel = stored(colour);
   long long px = 0, py = static_cast<long long>(r), d = 1 - py;
   while (px <= py) {
     for (const auto& [ox, oy] : {std::pair{px, py}, std::pair{py, px}}) {
-      plot(icx + ox, icy + oy, rgb), plot(icx - ox, icy + oy, rgb);
-      plot(icx + ox, icy - oy, rgb), plot(icx - ox, icy - oy, rgb);
+      plot(icx + ox, icy + oy, pixel), plot(icx - ox, icy + oy, pixel);
+      plot(icx + ox, icy - oy, pixel), plot(icx - ox, icy - oy, pixel);
     }
     ++px;
     if (d < 0) {
@@ -109,16 +118,10 @@ void Canvas::Circle(Single x, Single y, Single radius, Colour colour) {
 Colour Canvas::Point(Single x, Single y) const {
   const double px = pixelOf(x), py = pixelOf(y);
   if (!(px >= 0 && py >= 0 && px < kWidth && py < kHeight)) return -1;
-  const QRgb rgb = pixels_[static_cast<std::size_t>(py * kWidth + px)];
-  return qRed(rgb) + 256 * qGreen(rgb) + 65536 * qBlue(rgb);
+  return static_cast<Colour>(pixels_[static_cast<std::size_t>(py * kWidth + px)] & kColourBits);
 }
 
 void Canvas::Cls() {
-  std::fill(pixels_.begin(), pixels_.end(), qRgb(255, 255, 255));
+  std::fill(pixels_.begin(), pixels_.end(), stored(kWhite));
   penX_ = 0, penY_ = 0;
-}
-
-QImage Canvas::image() const {
-  return QImage(reinterpret_cast<const uchar*>(pixels_.data()), kWidth, kHeight, kWidth * static_cast<int>(sizeof(QRgb)),
-                QImage::Format_RGB32);
 }

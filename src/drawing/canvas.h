@@ -5,7 +5,7 @@
 // end pixel; a continued segment paints the corner where the last one ended.
 #pragma once
 
-#include <QImage>
+#include <cstdint>
 #include <vector>
 
 #include "core/surface.h"
@@ -23,14 +23,17 @@ class Canvas final : public Surface {
   Colour Point(Single x, Single y) const override;
   void Cls() override;
 
-  // A read-only view of the pixels, valid while the canvas lives.
-  QImage image() const;
+  // One pixel is four bytes in memory: red, green, blue and an opaque alpha,
+  // the layout that QImage::Format_RGBX8888 and the browser's ImageData read.
+  using Pixel = std::uint32_t;
+  // The pixels row by row, valid while the canvas lives.
+  const Pixel* pixels() const { return pixels_.data(); }
 
  private:
-  void plot(long long x, long long y, QRgb rgb);
-  void segment(double x1, double y1, double x2, double y2, QRgb rgb);
+  void plot(long long x, long long y, Pixel pixel);
+  void segment(double x1, double y1, double x2, double y2, Pixel pixel);
 
-  std::vector<QRgb> pixels_;
+  std::vector<Pixel> pixels_;
   Single penX_ = 0;
   Single penY_ = 0;
 };

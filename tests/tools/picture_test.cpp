@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "core/colours.h"
+#include "desktop/canvas_image.h"
+#include "png_file.h"
 #include "simulation.h"
 
 namespace {
@@ -33,9 +35,9 @@ TEST(PictureTest, EveryKTicksThePictureIsTheBattlefieldPixelForPixel) {
   options.ticks = 12;
   options.pngDir = dir.filePath("pictures").toStdString();  // made when missing
   options.every = 6;
-  Simulation sim(options, {});
+  Simulation sim(options, {}, nullptr, savePng);
   for (int t = 0; t < 6; ++t) sim.step();
-  const QImage atSix = sim.frame().picture.image().copy();
+  const QImage atSix = canvasImage(sim.frame().picture).convertToFormat(QImage::Format_RGB32);
   sim.run();
 
   EXPECT_EQ(QDir(dir.filePath("pictures")).entryList(QDir::Files),
@@ -45,7 +47,7 @@ TEST(PictureTest, EveryKTicksThePictureIsTheBattlefieldPixelForPixel) {
   EXPECT_EQ(six.convertToFormat(QImage::Format_RGB32), atSix);
   EXPECT_GT(pixelsOfColour(six, qRgb(0, 0, 150)), 20) << "the player's tank";
   EXPECT_EQ(QImage(dir.filePath("pictures/tick-0000012.png")).convertToFormat(QImage::Format_RGB32),
-            sim.frame().picture.image());
+            canvasImage(sim.frame().picture).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST(PictureTest, ALevelEndIsPicturedBeforeTheBattlefieldIsCleared) {
@@ -54,17 +56,17 @@ TEST(PictureTest, ALevelEndIsPicturedBeforeTheBattlefieldIsCleared) {
   options.seed = 17;
   options.levels = 2;
   options.pngDir = dir.path().toStdString();
-  Simulation sim(options, script("3 next\n9 next\n"));
+  Simulation sim(options, script("3 next\n9 next\n"), nullptr, savePng);
   sim.run();
 
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"level-0001.png", "level-0002.png"}));
   const QImage end(dir.filePath("level-0001.png"));
   EXPECT_GT(pixelsOfColour(end, qRgb(0, 0, 0)), 100) << "the tanks as the level ended";
-  EXPECT_EQ(pixelsOfColour(sim.frame().picture.image(), qRgb(255, 255, 255)), 723 * 651) << "cleared after";
+  EXPECT_EQ(pixelsOfColour(canvasImage(sim.frame().picture), qRgb(255, 255, 255)), 723 * 651) << "cleared after";
 }
 
 TEST(PictureTest, AFolderThatCannotBeMadeIsRefusedBeforeTheRun) {
   Options options;
   options.pngDir = "/proc/no/such/folder";
-  EXPECT_THROW(Simulation(options, {}), UsageError);
+  EXPECT_THROW(Simulation(options, {}, nullptr, savePng), UsageError);
 }

@@ -1,15 +1,16 @@
 #include "picture_writer.h"
 
-#include <QDir>
-#include <QImage>
 #include <cstdio>
-#include <stdexcept>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "usage_error.h"
 
-PictureWriter::PictureWriter(std::string folder) : folder_(std::move(folder)) {
-  if (!QDir().mkpath(QString::fromStdString(folder_))) throw UsageError("cannot create the folder " + folder_);
+PictureWriter::PictureWriter(std::string folder, PictureSaver save) : folder_(std::move(folder)), save_(std::move(save)) {
+  std::error_code error;
+  std::filesystem::create_directories(folder_, error);
+  if (error || !std::filesystem::is_directory(folder_)) throw UsageError("cannot create the folder " + folder_);
 }
 
 void PictureWriter::writeTick(const Canvas& canvas, long long tick) const {
@@ -24,7 +25,4 @@ void PictureWriter::writeLevelEnd(const Canvas& canvas, long long level) const {
   write(canvas, name);
 }
 
-void PictureWriter::write(const Canvas& canvas, const std::string& name) const {
-  const std::string path = folder_ + "/" + name;
-  if (!canvas.image().save(QString::fromStdString(path), "PNG")) throw std::runtime_error("cannot write " + path);
-}
+void PictureWriter::write(const Canvas& canvas, const std::string& name) const { save_(canvas, folder_ + "/" + name); }

@@ -1,6 +1,7 @@
 #include "sim_main.h"
 
 #include <fstream>
+#include <utility>
 
 #include "simulation.h"
 
@@ -15,7 +16,7 @@ std::vector<InputEvent> readScript(const std::string& path) {
 
 }  // namespace
 
-int simMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int simMain(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, PictureSaver savePicture) {
   try {
     const Options options = parseOptions(args);
     if (options.help) {
@@ -28,7 +29,7 @@ int simMain(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       trace.open(options.traceFile);
       if (!trace) throw UsageError("cannot write the trace " + options.traceFile);
     }
-    Simulation sim(options, std::move(script), trace.is_open() ? &trace : nullptr);
+    Simulation sim(options, std::move(script), trace.is_open() ? &trace : nullptr, std::move(savePicture));
     sim.run();
     (options.json ? printSummaryJson : printSummary)(out, sim.summary());
     return 0;

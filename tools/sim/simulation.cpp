@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/errors.h"
+#include "usage_error.h"
 
 namespace {
 
@@ -21,9 +22,13 @@ RandomSource randomSourceFor(const Options& options) {
 
 }  // namespace
 
-Simulation::Simulation(const Options& options, std::vector<InputEvent> script, std::ostream* trace)
+Simulation::Simulation(const Options& options, std::vector<InputEvent> script, std::ostream* trace,
+                       PictureSaver savePicture)
     : options_(options), script_(std::move(script)), trace_(trace), random_(randomSourceFor(options)) {
-  if (!options_.pngDir.empty()) pictures_ = std::make_unique<PictureWriter>(options_.pngDir);
+  if (!options_.pngDir.empty()) {
+    if (!savePicture) throw UsageError("this build of brassmoor-sim writes no pictures");
+    pictures_ = std::make_unique<PictureWriter>(options_.pngDir, std::move(savePicture));
+  }
   summary_.seed = options_.seed;
   game_.enemyCount = options_.enemies;
   if (trace_ != nullptr) {

@@ -18,8 +18,10 @@
 
 class Simulation {
  public:
-  // The trace, when given, gets one row per tick.
-  Simulation(const Options& options, std::vector<InputEvent> script, std::ostream* trace = nullptr);
+  // The trace, when given, gets one row per tick; pictures, when asked for,
+  // are written by savePicture, and without one they are refused.
+  Simulation(const Options& options, std::vector<InputEvent> script, std::ostream* trace = nullptr,
+             PictureSaver savePicture = {});
   Simulation(const Simulation&) = delete;
   Simulation& operator=(const Simulation&) = delete;
 

@@ -1,4 +1,4 @@
-#include "ui/dialog_window.h"
+#include "desktop/dialog_window.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -7,7 +7,7 @@
 #include <QWindow>
 
 #include "core/errors.h"
-#include "ui/dialog_button.h"
+#include "desktop/dialog_button.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/dialog_button.h"
+#include "desktop/dialog_button.h"
 
 #include <QKeyEvent>
 #include <QStyleOptionButton>

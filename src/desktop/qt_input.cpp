@@ -1,4 +1,4 @@
-#include "ui/qt_input.h"
+#include "desktop/qt_input.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

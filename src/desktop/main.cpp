@@ -3,7 +3,7 @@
 // every other argument is ignored.
 #include <QApplication>
 
-#include "drawing/battlefield_window.h"
+#include "desktop/battlefield_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

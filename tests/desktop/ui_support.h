@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "drawing/battlefield_window.h"
+#include "desktop/battlefield_window.h"
 
 // How long to wait for what must come at the latest. Far longer than it
 // takes; only a starved machine comes near it.

@@ -5,7 +5,7 @@
 
 #include "core/dialogs.h"
 #include "core/frame.h"
-#include "ui/dialog_window.h"
+#include "desktop/dialog_window.h"
 
 // How Quit ends the process. Tests hand in their own, to see the call and live on.
 using ProcessExit = std::function<void(int status)>;

@@ -1,4 +1,4 @@
-#include "drawing/battlefield_window.h"
+#include "desktop/battlefield_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -8,7 +8,8 @@
 #include <QScreen>
 
 #include "core/errors.h"
-#include "ui/qt_input.h"
+#include "desktop/canvas_image.h"
+#include "desktop/qt_input.h"
 
 BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
@@ -59,7 +60,7 @@ void BattlefieldWindow::paintEvent(QPaintEvent*) {
   // Nearest-neighbour on high-density screens keeps the outlines crisp.
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(rect(), canvas_.image());
+  painter.drawImage(rect(), canvasImage(canvas_));
 }
 
 void BattlefieldWindow::showEvent(QShowEvent*) {

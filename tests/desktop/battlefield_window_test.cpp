@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "core/colours.h"
-#include "drawing/battlefield_window.h"
+#include "desktop/battlefield_window.h"
 
 TEST(BattlefieldWindowTest, IsAFramelessFixedSizeWindowTitledBrassmoor) {
   BattlefieldWindow frm;

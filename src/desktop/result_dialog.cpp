@@ -1,8 +1,10 @@
-#include "ui/result_dialog.h"
+#include "desktop/result_dialog.h"
 
 #include <QLabel>
 #include <cstdio>
 #include <cstdlib>
+
+#include "ui/dialog_buttons.h"
 
 namespace {
 
@@ -32,13 +34,5 @@ void ResultDialogWindow::setLabel4(const std::string& caption) { Label4->setText
 
 void ResultDialogWindow::btn_quit_Click() { exitProcess_(kQuitStatus); }
 
-void ResultDialogWindow::Command1_Click() {
-  frm.setTimerEnabled(true);
-  setVisible(false);
-}
-
-void ResultDialogWindow::Command2_Click() {
-  frm.setTag("1");
-  frm.setTimerEnabled(true);
-  setVisible(false);
-}
+void ResultDialogWindow::Command1_Click() { frm_winlose::Command1_Click(frm); }
+void ResultDialogWindow::Command2_Click() { frm_winlose::Command2_Click(frm); }

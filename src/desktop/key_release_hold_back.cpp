@@ -1,4 +1,4 @@
-#include "ui/key_release_hold_back.h"
+#include "desktop/key_release_hold_back.h"
 
 #include <algorithm>
 #include <utility>

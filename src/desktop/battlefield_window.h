@@ -14,9 +14,9 @@
 #include "core/game.h"
 #include "core/random.h"
 #include "drawing/canvas.h"
-#include "ui/help_dialog.h"
-#include "ui/key_release_hold_back.h"
-#include "ui/result_dialog.h"
+#include "desktop/help_dialog.h"
+#include "desktop/key_release_hold_back.h"
+#include "desktop/result_dialog.h"
 
 class BattlefieldWindow : public QWidget, public Frame {
   Q_OBJECT

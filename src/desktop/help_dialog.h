@@ -3,7 +3,7 @@
 
 #include "core/dialogs.h"
 #include "core/frame.h"
-#include "ui/dialog_window.h"
+#include "desktop/dialog_window.h"
 
 class HelpDialogWindow : public DialogWindow, public HelpDialog {
  public:

@@ -1,4 +1,6 @@
-#include "ui/help_dialog.h"
+#include "desktop/help_dialog.h"
+
+#include "ui/dialog_buttons.h"
 
 namespace {
 
@@ -15,8 +17,4 @@ HelpDialogWindow::HelpDialogWindow(Frame& frm) : DialogWindow("frm_help", "Help"
   placeButton("Command1", "Close", {8, 128, 89, 41}, "Command1_Click", [this] { Command1_Click(); });
 }
 
-// Hidden first, then the game runs on.
-void HelpDialogWindow::Command1_Click() {
-  setVisible(false);
-  frm.setTimerEnabled(true);
-}
+void HelpDialogWindow::Command1_Click() { frm_help::Command1_Click(frm); }

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "core/colours.h"
+#include "desktop/canvas_image.h"
 #include "ui_support.h"
 
 namespace {
@@ -179,13 +180,13 @@ TEST(KeyboardTest, PTogglesTheTimerAndNothingElseWhileTheHandlersWorkOn) {
   timerFires(w.frm);
   QTest::keyPress(&w.frm, Qt::Key_Up);
   QTest::mousePress(&w.frm, Qt::LeftButton, {}, QPoint(100, 120));
-  const QImage before = w.frm.picture().image().copy();
+  const QImage before = canvasImage(w.frm.picture()).copy();
 
   for (const char pause : {'p', 'P', 'p'}) QTest::keyClick(&w.frm, pause);
   EXPECT_FALSE(w.frm.timerEnabled());
   EXPECT_EQ(w.game.keyUp, -1);
   EXPECT_EQ(w.game.fireHeld, -1);
-  EXPECT_EQ(w.frm.picture().image(), before);
+  EXPECT_EQ(canvasImage(w.frm.picture()), before);
   EXPECT_EQ(topLevel("frm_winlose"), nullptr);
   EXPECT_EQ(topLevel("frm_help"), nullptr);
 
