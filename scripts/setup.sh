@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   time
+  # the browser edition; its musl sources also give the desktop its maths
+  emscripten
   # the desktop icon and the Debian package
   librsvg2-bin dpkg-dev desktop-file-utils
   # the end-to-end test: an X server of its own, a window manager, input and screenshots

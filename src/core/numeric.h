@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/errors.h"
+#include "core/maths/maths.h"
 
 using Single = float;
 using Double = double;
@@ -47,11 +48,11 @@ inline Double checked(Double value) {
   return value;
 }
 
-inline Double sin(Double a) { return checked(std::sin(checked(a))); }
-inline Double cos(Double a) { return checked(std::cos(checked(a))); }
-inline Double atan(Double a) { return checked(std::atan(checked(a))); }
+inline Double sin(Double a) { return checked(brassmoor_sin(checked(a))); }
+inline Double cos(Double a) { return checked(brassmoor_cos(checked(a))); }
+inline Double atan(Double a) { return checked(brassmoor_atan(checked(a))); }
 inline Double sqrt(Double a) { return checked(std::sqrt(checked(a))); }
-inline Double pow(Double base, Double exponent) { return checked(std::pow(base, exponent)); }
+inline Double pow(Double base, Double exponent) { return checked(brassmoor_pow(base, exponent)); }
 
 }  // namespace fp
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sstream>
 
+#include "core/maths/maths.h"
 #include "json_text.h"
 #include "simulation.h"
 #include "trace_reading.h"
@@ -148,7 +149,8 @@ TEST(TraceTest, EveryUnhitTankMovedByTheSpeedAndHeadingOfItsRow) {
       const double endX = doubleOf(a[0]), endY = doubleOf(a[1]);
       if (endX == 0 || endY == 0 || endX == 723 || endY == 651) continue;  // a bounce turned it
       const double speed = singleOf(a[5]), hull = singleOf(a[2]);
-      const double x = doubleOf(b[0]) + speed * std::sin(hull), y = doubleOf(b[1]) + speed * std::cos(hull);
+      // The game's own sine and cosine: the C library's may differ in the last bit.
+      const double x = doubleOf(b[0]) + speed * brassmoor_sin(hull), y = doubleOf(b[1]) + speed * brassmoor_cos(hull);
       EXPECT_EQ(doubleOf(a[0]), x) << "tick " << t + 1 << " slot " << s;
       EXPECT_EQ(doubleOf(a[1]), y) << "tick " << t + 1 << " slot " << s;
       ++checked;
