@@ -1,11 +1,5 @@
 #include "core/errors.h"
 
-#include <iostream>
+#include "core/error_report.h"
 
-void reportRuntimeError(std::ostream& out, const char* handler, const RuntimeError& error) {
-  out << "brassmoor: run-time error in " << handler << ": " << error.what() << '\n';
-}
-
-void reportRuntimeError(const char* handler, const RuntimeError& error) {
-  reportRuntimeError(std::cerr, handler, error);
-}
+void reportRuntimeError(const char* handler, const RuntimeError& error) { errorReport().report(handler, error); }

@@ -3,7 +3,6 @@
 // catches it. The edge of each event handler reports it and lets the game run on.
 #pragma once
 
-#include <iosfwd>
 #include <stdexcept>
 #include <string>
 
@@ -30,12 +29,11 @@ class FloatingPointError : public RuntimeError {
   FloatingPointError() : RuntimeError("Floating-point error") {}
 };
 
-// Prints the one line that names the error and the handler it ended.
-void reportRuntimeError(std::ostream& out, const char* handler, const RuntimeError& error);
-void reportRuntimeError(const char* handler, const RuntimeError& error);  // on stderr
+// Tells the process's error report of the error that ended a handler.
+void reportRuntimeError(const char* handler, const RuntimeError& error);
 
-// Runs one event handler. The first run-time error ends it; it is reported on
-// stderr and the event loop carries on with the next event. Tells whether the
+// Runs one event handler. The first run-time error ends it; it is reported
+// and the event loop carries on with the next event. Tells whether the
 // handler ran to its end.
 template <class Handler>
 bool runHandler(const char* name, Handler&& handler) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/error_report.h"
 #include "ui/dialog_buttons.h"
 
 namespace {
@@ -14,6 +15,7 @@ constexpr int kQuitStatus = 0;
 }  // namespace
 
 void endProcessAtOnce(int status) {
+  errorReport().flushRepeats();
   std::fflush(nullptr);  // the lines already reported
   std::_Exit(status);    // no other handler, window or destructor runs
 }
