@@ -57,6 +57,27 @@ TEST(TankFigureTest, TheTankAtOneHundredFacingDownIsDrawnFromTheseEightPrimitive
   }
 }
 
+// A diagonal pose with a fractional centre: each coordinate was worked out in
+// double apart from the game (centre + d * sin or cos of the widened heading
+// plus its constant) and rounded once to single, so a figure formed in single
+// precision, or rounded at another step, is caught.
+TEST(TankFigureTest, ADiagonalPoseGivesExactlyTheseSingles) {
+  Recorder r;
+  DrawTank(r, 300.3, 200.7, 0.7F, 2.1F, kTankBlack);
+  const std::vector<std::vector<Single>> expected = {
+      {300.299988F, 200.699997F, 5},                            // ring
+      {304.616058F, 198.175766F, 313.248138F, 193.127304F},    // barrel
+      {314.404938F, 205.803955F, 302.932312F, 215.467224F},    // front edge
+      {286.195038F, 195.596039F},                              // right side
+      {297.667694F, 185.93277F},                               // rear edge
+      {314.404938F, 205.803955F},                              // left side
+      {304.889038F, 196.834702F, 308.674835F, 210.642944F},    // chevron, left arm
+      {295.710938F, 204.565308F},                              // chevron, right arm
+  };
+  ASSERT_EQ(r.calls.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(r.calls[i].args, expected[i]) << "primitive " << i;
+}
+
 TEST(TankFigureTest, CoordinatesAreFormedInDoubleThenRoundedToSingle) {
   Recorder r;
   const double x = 1.0 / 3.0;
