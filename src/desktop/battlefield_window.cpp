@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -53,14 +54,32 @@ HelpDialog& BattlefieldWindow::frm_help() {
 
 void BattlefieldWindow::tmr_Timer() {
   runHandler("tmr_Timer", [this] { game_.tmr_Timer(); });
-  update();
+  repaintDamage();
 }
 
-void BattlefieldWindow::paintEvent(QPaintEvent*) {
+namespace {
+
+// Each box is widened to whole device pixels: at a fractional scale a box's
+// edge could otherwise split a device pixel and leave a seam of old pixels.
+QRect onWholeDevicePixels(const QRect& box, qreal scale) {
+  const QRect device = QRectF(QPointF(box.topLeft()) * scale, QSizeF(box.size()) * scale).toAlignedRect();
+  return QRectF(QPointF(device.topLeft()) / scale, QSizeF(device.size()) / scale).toAlignedRect();
+}
+
+}  // namespace
+
+// Only what the game drew goes to the window system, not the whole battlefield.
+void BattlefieldWindow::repaintDamage() {
+  const qreal scale = devicePixelRatioF();
+  for (const PixelRect& r : canvas_.takeDamage()) update(onWholeDevicePixels({r.left, r.top, r.width, r.height}, scale));
+}
+
+void BattlefieldWindow::paintEvent(QPaintEvent* event) {
   // Nearest-neighbour on high-density screens keeps the outlines crisp.
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(rect(), canvasImage(canvas_));
+  const QImage picture = canvasImage(canvas_);
+  for (const QRect& box : event->region()) painter.drawImage(box, picture, box);
 }
 
 void BattlefieldWindow::showEvent(QShowEvent*) {
@@ -99,7 +118,7 @@ void BattlefieldWindow::keyPressEvent(QKeyEvent* event) {
   if (keyCode) runHandler("Form_KeyDown", [&] { game_.Form_KeyDown(*keyCode); });
   if (const std::optional<Integer> keyAscii = qt_input::keyAscii(*event))
     runHandler("Form_KeyPress", [&] { game_.Form_KeyPress(*keyAscii); });
-  update();  // Enter clears the battlefield even while the timer is off
+  repaintDamage();  // Enter clears the battlefield even while the timer is off
   if (keyCode) heldReleases_.pressed(*keyCode);
 }
 

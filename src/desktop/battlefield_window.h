@@ -54,6 +54,7 @@ class BattlefieldWindow : public QWidget, public Frame {
 
  private:
   void tmr_Timer();
+  void repaintDamage();
 
   Canvas canvas_;
   RandomSource random_;

@@ -59,7 +59,7 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double lo, double hix,
 
 }  // namespace
 
-Canvas::Canvas() : pixels_(static_cast<std::size_t>(kWidth) * kHeight, stored(kWhite)) {}
+Canvas::Canvas() : pixels_(static_cast<std::size_t>(kWidth) * kHeight, stored(kWhite)), damage_(kWidth, kHeight) {}
 
 void Canvas::plot(long long x, long long y, Pixel pixel) {
   if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) return;  // the window clips
@@ -77,6 +77,7 @@ void Canvas::segment(double x1, double y1, double x2, double y2, Pixel pixel) {
   const auto ex = static_cast<long long>(x2), ey = static_cast<long long>(y2);
   const long long dx = std::llabs(ex - x), dy = -std::llabs(ey - y);
   const long long sx = x < ex ? 1 : -1, sy = y < ey ? 1 : -1;
+  damage_.mark(std::min(x, ex), std::min(y, ey), std::max(x, ex), std::max(y, ey));
   long long err = dx + dy;
   while (x != ex || y != ey) {
     plot(x, y, pixel);
@@ -100,6 +101,7 @@ void Canvas::Circle(Single x, Single y, Single radius, Colour colour) {
   const auto icx = static_cast<long long>(cx), icy = static_cast<long long>(cy);
   const Pixel pixel = stored(colour);
   long long px = 0, py = static_cast<long long>(r), d = 1 - py;
+  damage_.mark(icx - py, icy - py, icx + py, icy + py);
   while (px <= py) {
     for (const auto& [ox, oy] : {std::pair{px, py}, std::pair{py, px}}) {
       plot(icx + ox, icy + oy, pixel), plot(icx - ox, icy + oy, pixel);
@@ -123,5 +125,6 @@ Colour Canvas::Point(Single x, Single y) const {
 
 void Canvas::Cls() {
   std::fill(pixels_.begin(), pixels_.end(), stored(kWhite));
+  damage_.markAll();
   penX_ = 0, penY_ = 0;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/surface.h"
+#include "drawing/damage.h"
 
 class Canvas final : public Surface {
  public:
@@ -28,12 +29,15 @@ class Canvas final : public Surface {
   using Pixel = std::uint32_t;
   // The pixels row by row, valid while the canvas lives.
   const Pixel* pixels() const { return pixels_.data(); }
+  // What the primitives painted since the last call; the record starts afresh.
+  std::vector<PixelRect> takeDamage() { return damage_.take(); }
 
  private:
   void plot(long long x, long long y, Pixel pixel);
   void segment(double x1, double y1, double x2, double y2, Pixel pixel);
 
   std::vector<Pixel> pixels_;
+  Damage damage_;
   Single penX_ = 0;
   Single penY_ = 0;
 };

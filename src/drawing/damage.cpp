@@ -1,0 +1,55 @@
+#include "drawing/damage.h"
+
+#include <algorithm>
+
+Damage::Damage(int width, int height)
+    : width_(width),
+      height_(height),
+      columns_((width + kTile - 1) / kTile),
+      rows_((height + kTile - 1) / kTile),
+      marked_(static_cast<std::size_t>(columns_) * rows_) {}
+
+void Damage::mark(long long left, long long top, long long right, long long bottom) {
+  left = std::max(left, 0LL), top = std::max(top, 0LL);
+  right = std::min<long long>(right, width_ - 1), bottom = std::min<long long>(bottom, height_ - 1);
+  if (left > right || top > bottom) return;
+  for (long long row = top / kTile; row <= bottom / kTile; ++row) {
+    for (long long column = left / kTile; column <= right / kTile; ++column) {
+      marked_[static_cast<std::size_t>(row * columns_ + column)] = true;
+    }
+  }
+}
+
+void Damage::markAll() { all_ = true; }
+
+std::vector<PixelRect> Damage::take() {
+  std::vector<PixelRect> rects;
+  if (all_) {
+    rects.push_back({0, 0, width_, height_});
+  } else {
+    const auto at = [&](int column, int row) { return marked_[static_cast<std::size_t>(row * columns_ + column)]; };
+    for (int row = 0; row < rows_; ++row) {
+      const int top = row * kTile, bottom = std::min(top + kTile, height_);
+      for (int column = 0; column < columns_;) {
+        if (!at(column, row)) {
+          ++column;
+          continue;
+        }
+        const int first = column;
+        while (column < columns_ && at(column, row)) ++column;
+        const PixelRect run{first * kTile, top, std::min(column * kTile, width_) - first * kTile, bottom - top};
+        const auto above = std::find_if(rects.begin(), rects.end(), [&](const PixelRect& r) {
+          return r.left == run.left && r.width == run.width && r.top + r.height == top;
+        });
+        if (above != rects.end()) {
+          above->height += run.height;
+        } else {
+          rects.push_back(run);
+        }
+      }
+    }
+  }
+  std::fill(marked_.begin(), marked_.end(), false);
+  all_ = false;
+  return rects;
+}
