@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWindow>
+#include <algorithm>
+#include <map>
 
 #include "core/errors.h"
 #include "desktop/dialog_button.h"
@@ -14,20 +16,88 @@ namespace {
 constexpr Qt::WindowFlags kTitleBarWithCloseOnly = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
-template <class Control>
-Control* place(Control* control, const char* name, DialogWindow::Box box) {
-  control->setObjectName(name);
-  control->setGeometry(box.left, box.top, box.width, box.height);
-  return control;
+// Along one axis of the client area: where a control starts and how far it reaches.
+struct Span {
+  int start, extent;
+  int end() const { return start + extent; }
+};
+
+bool overlap(Span a, Span b) { return a.start < b.end() && b.start < a.end(); }
+
+// Gives each control the extent it needs along one axis, never less than its
+// tabled one. A control that grows pushes on, by as much, the controls after
+// it that sit alongside it across the axis (`alongside(i, j)`), so no tabled
+// gap between them shrinks; controls that started level stay level.
+template <class Alongside>
+std::vector<Span> grow(const std::vector<Span>& tabled, const std::vector<int>& needed, Alongside alongside) {
+  std::map<int, std::vector<size_t>> level;  // by tabled start, nearest first
+  for (size_t i = 0; i < tabled.size(); ++i) level[tabled[i].start].push_back(i);
+  std::vector<Span> grown(tabled.size());
+  for (const auto& [start, group] : level) {
+    int push = 0;
+    for (size_t i : group)
+      for (size_t j = 0; j < tabled.size(); ++j)
+        if (tabled[j].end() <= start && alongside(i, j)) push = std::max(push, grown[j].end() - tabled[j].end());
+    for (size_t i : group) grown[i] = {start + push, std::max(tabled[i].extent, needed[i])};
+  }
+  return grown;
+}
+
+int farthest(const std::vector<Span>& spans) {
+  int end = 0;
+  for (const Span& s : spans) end = std::max(end, s.end());
+  return end;
+}
+
+// The farthest control keeps its tabled margin to the client's edge.
+int clientExtent(int tabledClient, const std::vector<Span>& tabled, const std::vector<Span>& grown) {
+  return std::max(tabledClient, farthest(grown) + tabledClient - farthest(tabled));
 }
 
 }  // namespace
 
 DialogWindow::DialogWindow(const char* name, const char* title, QSize clientSize)
-    : QDialog(nullptr, kTitleBarWithCloseOnly) {
+    : QDialog(nullptr, kTitleBarWithCloseOnly), tabledClient_(clientSize) {
   setObjectName(name);
   setWindowTitle(title);
   setFixedSize(clientSize);
+}
+
+template <class Control>
+Control* DialogWindow::place(Control* control, const char* name, Box box) {
+  control->setObjectName(name);
+  control->setGeometry(box.left, box.top, box.width, box.height);
+  controls_.push_back({control, control->geometry()});
+  fitCaptions();
+  return control;
+}
+
+void DialogWindow::setCaption(QLabel* label, const QString& caption) {
+  label->setText(caption);
+  fitCaptions();
+}
+
+// Widths first: a wrapped caption needs less height the wider its control.
+// The rows are the tabled ones; the columns are taken after the widening,
+// so a control grown into another's column pushes that one down.
+void DialogWindow::fitCaptions() {
+  std::vector<Span> tabledX, tabledY;
+  std::vector<int> widths, heights;
+  for (const auto& [widget, box] : controls_) {
+    tabledX.push_back({box.left(), box.width()});
+    tabledY.push_back({box.top(), box.height()});
+    widths.push_back(widget->minimumSizeHint().width());
+  }
+  const auto x = grow(tabledX, widths, [&](size_t i, size_t j) { return overlap(tabledY[i], tabledY[j]); });
+  for (size_t i = 0; i < controls_.size(); ++i) {
+    const QWidget* widget = controls_[i].widget;
+    heights.push_back(widget->hasHeightForWidth() ? widget->heightForWidth(x[i].extent)
+                                                  : widget->minimumSizeHint().height());
+  }
+  const auto y = grow(tabledY, heights, [&](size_t i, size_t j) { return overlap(x[i], x[j]); });
+  for (size_t i = 0; i < controls_.size(); ++i)
+    controls_[i].widget->setGeometry(x[i].start, y[i].start, x[i].extent, y[i].extent);
+  setFixedSize(clientExtent(tabledClient_.width(), tabledX, x), clientExtent(tabledClient_.height(), tabledY, y));
 }
 
 // Centred, frame and all, at the first showing, when the frame's size is known;

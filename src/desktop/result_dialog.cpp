@@ -31,8 +31,8 @@ ResultDialogWindow::ResultDialogWindow(Frame& frm, ProcessExit exitProcess)
   placeButton("Command2", "Next level", {168, 56, 41, 49}, "Command2_Click", [this] { Command2_Click(); });
 }
 
-void ResultDialogWindow::setLabel3(const std::string& caption) { Label3->setText(QString::fromStdString(caption)); }
-void ResultDialogWindow::setLabel4(const std::string& caption) { Label4->setText(QString::fromStdString(caption)); }
+void ResultDialogWindow::setLabel3(const std::string& caption) { setCaption(Label3, QString::fromStdString(caption)); }
+void ResultDialogWindow::setLabel4(const std::string& caption) { setCaption(Label4, QString::fromStdString(caption)); }
 
 void ResultDialogWindow::btn_quit_Click() { exitProcess_(kQuitStatus); }
 

@@ -1,12 +1,17 @@
-// The result and help dialogs as windows: their layout, focus and keys, and
-// the title bar's close.
+// The result and help dialogs as windows: their layout, at small and large
+// desktop fonts, their focus and keys, and the title bar's close.
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
+#include <string_view>
+#include <vector>
 
 #include "ui_support.h"
 
@@ -35,9 +40,71 @@ const ControlRow kControls[] = {
     {"frm_help", "Command1", "Close", {8, 128, 89, 41}},
 };
 
+struct DialogRow {
+  Qt::Key key;
+  const char* name;
+  const char* title;
+  QSize client;
+};
+
+const DialogRow kDialogs[] = {{Qt::Key_Escape, "frm_winlose", "Result", {213, 112}},
+                              {Qt::Key_F1, "frm_help", "Help", {305, 175}}};
+
 QString captionOf(const QWidget* control) {
   if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
   return qobject_cast<const QPushButton*>(control)->text();
+}
+
+// A font at which most captions outgrow their boxes, in width and height,
+// the widest score as well.
+constexpr int kLargePoints = 24;
+
+// The desktop's font, for the dialogs made while it lives.
+struct DesktopFont {
+  explicit DesktopFont(int points) {
+    QFont font = saved;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+  }
+  ~DesktopFont() { QApplication::setFont(saved); }
+  const QFont saved = QApplication::font();
+};
+
+// Where a control draws its caption: a label inside its frame, a button inside its bevel.
+QRect roomOf(const QWidget* control) {
+  if (const auto* label = qobject_cast<const QLabel*>(control)) return label->contentsRect();
+  QStyleOptionButton option;
+  option.initFrom(control);
+  return control->style()->subElementRect(QStyle::SE_PushButtonContents, &option, control);
+}
+
+// A label's caption takes one line; a button's, too wide for `width`, a line a word.
+struct Caption {
+  qreal widest;
+  int lines;
+};
+
+Caption laidOut(const QWidget* control, int width) {
+  const QFontMetricsF metrics(control->font());
+  const QString caption = captionOf(control);
+  if (qobject_cast<const QLabel*>(control) || metrics.horizontalAdvance(caption) <= width)
+    return {metrics.horizontalAdvance(caption), 1};
+  const QStringList words = caption.split(' ');
+  qreal widest = 0;
+  for (const QString& word : words) widest = std::max(widest, metrics.horizontalAdvance(word));
+  return {widest, int(words.size())};
+}
+
+void expectWholeCaption(const QWidget* control, const char* dialog) {
+  const QRect room = roomOf(control);
+  const Caption caption = laidOut(control, room.width());
+  EXPECT_LE(caption.widest, room.width()) << dialog << "." << control->objectName().toStdString();
+  EXPECT_LE(caption.lines * QFontMetricsF(control->font()).height(), room.height())
+      << dialog << "." << control->objectName().toStdString();
+}
+
+void openBoth(PlayerWindow& w) {
+  for (const DialogRow& d : kDialogs) QTest::keyClick(&w.frm, d.key);
 }
 
 // Opens a dialog by its key and waits until it has the keyboard focus.
@@ -69,34 +136,100 @@ int textLines(const QImage& image) {
 
 }  // namespace
 
+// At the offscreen platform's font the help's last line is wider than its box.
 TEST(DialogsTest, EachControlSitsInItsBoxWithItsCaption) {
   PlayerWindow w;
-  QTest::keyClick(&w.frm, Qt::Key_Escape);
-  QTest::keyClick(&w.frm, Qt::Key_F1);
+  openBoth(w);
   for (const ControlRow& row : kControls) {
     const QWidget* c = control<QWidget>(row.dialog, row.name);
     ASSERT_NE(c, nullptr) << row.dialog << "." << row.name;
-    EXPECT_EQ(c->geometry(), row.box) << row.dialog << "." << row.name;
+    const QRect room = roomOf(c);
+    QRect justWideEnough = row.box;
+    justWideEnough.setWidth(std::max(row.box.width(),
+                                     int(std::ceil(laidOut(c, room.width()).widest)) + c->width() - room.width()));
+    EXPECT_EQ(c->geometry(), justWideEnough) << row.dialog << "." << row.name;
     EXPECT_EQ(captionOf(c), row.caption) << row.dialog << "." << row.name;
   }
 }
 
+TEST(DialogsTest, AtASmallFontTheDialogsKeepTheirTabledLayout) {
+  constexpr int kSmallPoints = 7;
+  const DesktopFont small(kSmallPoints);
+  PlayerWindow w;
+  openBoth(w);
+  for (const ControlRow& row : kControls)
+    EXPECT_EQ(control<QWidget>(row.dialog, row.name)->geometry(), row.box) << row.dialog << "." << row.name;
+  for (const DialogRow& d : kDialogs) EXPECT_EQ(topLevel(d.name)->size(), d.client) << d.name;
+}
+
+TEST(DialogsTest, AtALargeFontEveryCaptionShowsWholeAndTheControlsKeepTheirRowsAndMargins) {
+  const DesktopFont large(kLargePoints);
+  PlayerWindow w;
+  w.game.wins = 32767;
+  openBoth(w);
+  for (const DialogRow& d : kDialogs) {
+    const QWidget* dialog = topLevel(d.name);
+    QRect tabled, grown;  // all the controls' boxes together
+    for (const ControlRow& row : kControls) {
+      if (std::string_view(row.dialog) != d.name) continue;
+      const QWidget* c = control<QWidget>(row.dialog, row.name);
+      expectWholeCaption(c, row.dialog);
+      EXPECT_EQ(c->size().expandedTo(row.box.size()), c->size()) << row.name << " never smaller than its box";
+      for (const ControlRow& other : kControls) {
+        if (std::string_view(other.dialog) != d.name || &other == &row) continue;
+        const QRect o = control<QWidget>(other.dialog, other.name)->geometry();
+        EXPECT_FALSE(c->geometry().intersects(o)) << row.name << " on " << other.name;
+        if (row.box.left() == other.box.left()) {
+          EXPECT_EQ(c->x(), o.left()) << row.name << " in a column with " << other.name;
+        }
+        if (row.box.top() == other.box.top()) {
+          EXPECT_EQ(c->y(), o.top()) << row.name << " in a row with " << other.name;
+        }
+      }
+      tabled |= row.box;
+      grown |= c->geometry();
+    }
+    EXPECT_EQ(dialog->width() - grown.right(), d.client.width() - tabled.right()) << d.name << " right margin";
+    EXPECT_EQ(dialog->height() - grown.bottom(), d.client.height() - tabled.bottom()) << d.name << " bottom margin";
+  }
+}
+
+TEST(DialogsTest, ANewScoreWiderThanItsLabelWidensItAndMovesNothingElse) {
+  const DesktopFont large(kLargePoints);
+  PlayerWindow w;
+  QTest::keyClick(&w.frm, Qt::Key_Escape);
+  const QWidget* dialog = topLevel("frm_winlose");
+  const QList<QWidget*> controls = dialog->findChildren<QWidget*>();
+  std::vector<QRect> before;
+  for (const QWidget* c : controls) before.push_back(c->geometry());
+  const QSize size = dialog->size();
+
+  QTest::keyClick(&w.frm, Qt::Key_Escape);  // away, and back with a new score
+  w.game.wins = 32767;
+  QTest::keyClick(&w.frm, Qt::Key_Escape);
+  const auto* label3 = control<QLabel>("frm_winlose", "Label3");
+  expectWholeCaption(label3, "frm_winlose");
+  for (qsizetype i = 0; i < controls.size(); ++i) {
+    if (controls[i] == label3) {
+      EXPECT_GT(label3->width(), before[i].width());
+    } else {
+      EXPECT_EQ(controls[i]->geometry(), before[i]) << controls[i]->objectName().toStdString();
+    }
+  }
+  EXPECT_EQ(dialog->size(), size);
+}
+
+// Its size is the tabled one at a small font, and grown at a large one: above.
+// At the offscreen platform's font the help is grown already.
 TEST(DialogsTest, EachDialogIsAFixedTitledWindowWithOnlyACloseControlCentredOnTheScreen) {
-  struct Case {
-    Qt::Key key;
-    const char* name;
-    const char* title;
-    QSize client;
-  } const cases[] = {{Qt::Key_Escape, "frm_winlose", "Result", {213, 112}}, {Qt::Key_F1, "frm_help", "Help", {305, 175}}};
-  for (const Case& c : cases) {
+  for (const DialogRow& c : kDialogs) {
     PlayerWindow w;
     QTest::keyClick(&w.frm, c.key);
     const QWidget* dialog = topLevel(c.name);
     ASSERT_NE(dialog, nullptr) << c.name;
     EXPECT_EQ(dialog->windowTitle(), c.title);
-    EXPECT_EQ(dialog->size(), c.client);
-    EXPECT_EQ(dialog->minimumSize(), c.client) << "not resizable";
-    EXPECT_EQ(dialog->maximumSize(), c.client) << "not resizable";
+    EXPECT_EQ(dialog->minimumSize(), dialog->size()) << "not resizable";
+    EXPECT_EQ(dialog->maximumSize(), dialog->size()) << "not resizable";
     const Qt::WindowFlags flags = dialog->windowFlags();
     EXPECT_TRUE(flags & Qt::WindowTitleHint);
     EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
