@@ -68,10 +68,13 @@ QRect onWholeDevicePixels(const QRect& box, qreal scale) {
 
 }  // namespace
 
-// Only what the game drew goes to the window system, not the whole battlefield.
+// Only what the game drew goes to the window system, not the whole battlefield,
+// and in one request: each update() call costs more than the region's union.
 void BattlefieldWindow::repaintDamage() {
   const qreal scale = devicePixelRatioF();
-  for (const PixelRect& r : canvas_.takeDamage()) update(onWholeDevicePixels({r.left, r.top, r.width, r.height}, scale));
+  QRegion damage;
+  for (const PixelRect& r : canvas_.takeDamage()) damage += onWholeDevicePixels({r.left, r.top, r.width, r.height}, scale);
+  if (!damage.isEmpty()) update(damage);
 }
 
 void BattlefieldWindow::paintEvent(QPaintEvent* event) {
