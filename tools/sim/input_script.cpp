@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <locale>
 #include <sstream>
 
 #include "core/errors.h"
@@ -36,6 +37,16 @@ bool parseNumber(const std::string& text, T& value) {
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value);
   return error == std::errc() && stop == end;
+}
+
+// A coordinate is read by a stream in the classic locale: the C++ library of
+// the Node build has no from_chars for floating point, and both builds must
+// read a script alike.
+bool parseNumber(const std::string& text, Single& value) {
+  std::istringstream in(text);
+  in.imbue(std::locale::classic());
+  in >> value;
+  return !in.fail() && in.peek() == std::char_traits<char>::eof();
 }
 
 InputEvent parseLine(const std::vector<std::string>& words) {

@@ -8,10 +8,13 @@ namespace {
 constexpr int kDoubleDigits = 17;
 constexpr int kSingleDigits = 9;
 
+// printf's %g, the form to_chars gives with a precision too; the C++ library
+// of the Node build has no to_chars for floating point. The simulator never
+// leaves the C locale, so the decimal point is always a point.
 void appendFloating(std::string& out, double value, int digits) {
   char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
-  out.append(buffer, result.ptr);
+  const int length = std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+  out.append(buffer, static_cast<std::size_t>(length));
 }
 
 }  // namespace
