@@ -1,0 +1,105 @@
+// What the page's script may call: the game's handlers with the game's own
+// codes, and the reads it needs to show the game. Each handler runs like the
+// desktop runs it: the first run-time error ends it and is reported (on the
+// browser's console), and the game goes on.
+#include <emscripten/emscripten.h>
+
+#include <utility>
+
+#include "core/error_report.h"
+#include "ui/dialog_buttons.h"
+#include "web/web_battlefield.h"
+
+WebBattlefield& battlefield() {
+  static WebBattlefield field;
+  return field;
+}
+
+namespace {
+
+// Runs a handler of the game unless the game has ended.
+template <class Handler>
+void handle(const char* name, Handler&& handler) {
+  if (battlefield().ended) return;
+  runHandler(name, std::forward<Handler>(handler));
+}
+
+Game& game() { return battlefield().game; }
+Frame& frm() { return battlefield().frm; }
+
+}  // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void bm_tick() {
+  if (frm().timerEnabled()) handle("tmr_Timer", [] { game().tmr_Timer(); });
+}
+
+EMSCRIPTEN_KEEPALIVE void bm_mouse_down(int button, float x, float y) {
+  handle("Form_MouseDown", [&] { game().Form_MouseDown(button, x, y); });
+}
+EMSCRIPTEN_KEEPALIVE void bm_mouse_move(int buttons, float x, float y) {
+  handle("Form_MouseMove", [&] { game().Form_MouseMove(buttons, x, y); });
+}
+EMSCRIPTEN_KEEPALIVE void bm_mouse_up(int button, float x, float y) {
+  handle("Form_MouseUp", [&] { game().Form_MouseUp(button, x, y); });
+}
+EMSCRIPTEN_KEEPALIVE void bm_key_press(int keyAscii) {
+  handle("Form_KeyPress", [&] { game().Form_KeyPress(keyAscii); });
+}
+EMSCRIPTEN_KEEPALIVE void bm_key_down(int keyCode) {
+  handle("Form_KeyDown", [&] { game().Form_KeyDown(keyCode); });
+}
+EMSCRIPTEN_KEEPALIVE void bm_key_up(int keyCode) {
+  handle("Form_KeyUp", [&] { game().Form_KeyUp(keyCode); });
+}
+
+EMSCRIPTEN_KEEPALIVE void bm_result_back() { handle("Command1_Click", [] { frm_winlose::Command1_Click(frm()); }); }
+EMSCRIPTEN_KEEPALIVE void bm_result_next_level() {
+  handle("Command2_Click", [] { frm_winlose::Command2_Click(frm()); });
+}
+EMSCRIPTEN_KEEPALIVE void bm_help_close() { handle("Command1_Click", [] { frm_help::Command1_Click(frm()); }); }
+
+// The title bar's close control hides a dialog and runs none of its handlers:
+// the timer stays as it is.
+EMSCRIPTEN_KEEPALIVE void bm_result_closed() { battlefield().frm.result.setVisible(false); }
+EMSCRIPTEN_KEEPALIVE void bm_help_closed() { battlefield().frm.help.setVisible(false); }
+
+EMSCRIPTEN_KEEPALIVE void bm_quit() {
+  if (battlefield().ended) return;
+  battlefield().ended = true;
+  frm().setTimerEnabled(false);
+  errorReport().flushRepeats();
+}
+
+EMSCRIPTEN_KEEPALIVE int bm_ended() { return battlefield().ended; }
+EMSCRIPTEN_KEEPALIVE int bm_timer_enabled() { return frm().timerEnabled(); }
+EMSCRIPTEN_KEEPALIVE int bm_result_visible() { return battlefield().frm.result.visible; }
+EMSCRIPTEN_KEEPALIVE int bm_help_visible() { return battlefield().frm.help.visible; }
+EMSCRIPTEN_KEEPALIVE const char* bm_result_wins() { return battlefield().frm.result.label3.c_str(); }
+EMSCRIPTEN_KEEPALIVE const char* bm_result_losses() { return battlefield().frm.result.label4.c_str(); }
+
+EMSCRIPTEN_KEEPALIVE const void* bm_pixels() { return battlefield().frm.picture.pixels(); }
+// Takes the damage since the last call; returns how many rectangles it holds.
+EMSCRIPTEN_KEEPALIVE int bm_take_damage() {
+  std::vector<int>& damage = battlefield().damage;
+  damage.clear();
+  for (const PixelRect& r : battlefield().frm.picture.takeDamage()) damage.insert(damage.end(), {r.left, r.top, r.width, r.height});
+  return static_cast<int>(damage.size() / 4);
+}
+EMSCRIPTEN_KEEPALIVE const int* bm_damage() { return battlefield().damage.data(); }
+
+}  // extern "C"
+
+// For the page's tests alone: they put the world where play seldom takes it,
+// so that a test can watch the game handle it.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void bm_test_set_enemy_count(int enemyCount) {
+  handle("test hook", [&] { game().enemyCount = enemyCount; });
+}
+EMSCRIPTEN_KEEPALIVE void bm_test_set_target(int slot, int target) {
+  handle("test hook", [&] { game().tankTarget[slot] = target; });
+}
+
+}  // extern "C"
