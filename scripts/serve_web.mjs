@@ -1,0 +1,47 @@
+// Serves the browser edition's folder on 127.0.0.1, for playing it
+// (`make run-web`) and for its tests. Files only: no listing, nothing outside
+// the folder.
+// Usage: node scripts/serve_web.mjs [FOLDER] [PORT]   (defaults: build/web, 8723)
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize, resolve, sep } from 'node:path';
+import { fileURLToPath } from 'node:url';
+
+const kTypes = {
+  '.html': 'text/html; charset=utf-8',
+  '.js': 'text/javascript; charset=utf-8',
+  '.mjs': 'text/javascript; charset=utf-8',
+  '.css': 'text/css; charset=utf-8',
+  '.wasm': 'application/wasm',
+  '.png': 'image/png',
+  '.svg': 'image/svg+xml',
+};
+
+// Resolves with the server once it listens; port 0 takes any free port.
+export function serve(folder, port = 0) {
+  const root = resolve(folder);
+  const server = createServer(async (request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
+    const type = kTypes[extname(file)];
+    if (!file.startsWith(root + sep) || type === undefined) {
+      response.writeHead(404).end();
+      return;
+    }
+    try {
+      const body = await readFile(file);
+      response.writeHead(200, { 'Content-Type': type, 'Cache-Control': 'no-store' }).end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  return new Promise((done, fail) => {
+    server.once('error', fail);
+    server.listen(port, '127.0.0.1', () => done(server));
+  });
+}
+
+if (process.argv[1] === fileURLToPath(import.meta.url)) {
+  const server = await serve(process.argv[2] ?? 'build/web', Number(process.argv[3] ?? 8723));
+  console.log(`Brassmoor in the browser: open http://127.0.0.1:${server.address().port}/`);
+}

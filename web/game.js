@@ -1,0 +1,52 @@
+// The game module's calls under plain names: the six input handlers with the
+// game's own codes, the tick, the dialog buttons, and the reads the view needs.
+// Every rule is in the compiled game; this only passes values across.
+
+const kWidth = 723;   // the battlefield, in pixels
+const kHeight = 651;
+const kBytesPerPixel = 4;  // red, green, blue, alpha
+const kNumbersPerRect = 4;  // left, top, width, height
+
+export function gameOf(module) {
+  const text = (pointer) => module.UTF8ToString(pointer);
+  return {
+    width: kWidth,
+    height: kHeight,
+
+    tick: () => module._bm_tick(),
+    mouseDown: (button, x, y) => module._bm_mouse_down(button, x, y),
+    mouseMove: (buttons, x, y) => module._bm_mouse_move(buttons, x, y),
+    mouseUp: (button, x, y) => module._bm_mouse_up(button, x, y),
+    keyPress: (keyAscii) => module._bm_key_press(keyAscii),
+    keyDown: (keyCode) => module._bm_key_down(keyCode),
+    keyUp: (keyCode) => module._bm_key_up(keyCode),
+
+    resultBack: () => module._bm_result_back(),
+    resultNextLevel: () => module._bm_result_next_level(),
+    resultClosed: () => module._bm_result_closed(),
+    helpClose: () => module._bm_help_close(),
+    helpClosed: () => module._bm_help_closed(),
+    quit: () => module._bm_quit(),
+
+    ended: () => module._bm_ended() !== 0,
+    timerEnabled: () => module._bm_timer_enabled() !== 0,
+    resultVisible: () => module._bm_result_visible() !== 0,
+    helpVisible: () => module._bm_help_visible() !== 0,
+    wins: () => text(module._bm_result_wins()),
+    losses: () => text(module._bm_result_losses()),
+
+    // The canvas's own memory, read in place: the view copies from it.
+    pixels: () => new Uint8ClampedArray(module.HEAPU8.buffer, module._bm_pixels(), kWidth * kHeight * kBytesPerPixel),
+    // The rectangles painted since the last call, as left, top, width, height.
+    takeDamage: () => {
+      const count = module._bm_take_damage();
+      return new Int32Array(module.HEAP32.buffer, module._bm_damage(), count * kNumbersPerRect);
+    },
+
+    // For the page's tests: worlds that play seldom reaches.
+    test: {
+      setEnemyCount: (count) => module._bm_test_set_enemy_count(count),
+      setTarget: (slot, target) => module._bm_test_set_target(slot, target),
+    },
+  };
+}
