@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Brassmoor need.
-# Idempotent: apt-get runs only when something is missing.
+# Installs what building, running and testing Brassmoor need: Debian packages,
+# and the browser tests' npm dependency at the version package-lock.json pins.
+# Idempotent: apt-get and npm run only when something is missing.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
   cmake g++ make pkg-config
@@ -14,16 +16,31 @@ packages=(
   librsvg2-bin dpkg-dev desktop-file-utils
   # the end-to-end test: an X server of its own, a window manager, input and screenshots
   xvfb xauth openbox xdotool x11-utils imagemagick
+  # the browser edition's tests
+  chromium
 )
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# Node.js may come from elsewhere than Debian; only a missing command asks for Debian's.
+command -v node >/dev/null || missing+=(nodejs)
+command -v npm >/dev/null || missing+=(npm)
 
-echo "setup: installing ${missing[*]}"
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-"${sudo[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# puppeteer-core drives Debian's Chromium; it downloads no browser of its own.
+# The lock file installed last is kept beside the packages, to tell a change.
+installed=tests/web/node_modules/.installed-package-lock.json
+if ! cmp -s tests/web/package-lock.json "$installed"; then
+  echo "setup: installing the browser tests' npm packages"
+  npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
+  cp tests/web/package-lock.json "$installed"
+fi

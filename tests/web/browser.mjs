@@ -1,0 +1,41 @@
+// Debian's Chromium, headless, on a page of the browser edition served from
+// its build folder. As root it needs --no-sandbox; with no network, nothing
+// of Google's may be looked up.
+import puppeteer from 'puppeteer-core';
+
+import { serve } from '../../scripts/serve_web.mjs';
+
+const kChromiumFlags = [
+  '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
+  '--disable-component-update', '--disable-sync', '--disable-features=Translate,MediaRouter',
+];
+
+export const webBuild = process.env.BRASSMOOR_WEB_BUILD ?? new URL('../../build/web', import.meta.url).pathname;
+
+export async function openBrowser() {
+  const server = await serve(webBuild);
+  const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true, args: kChromiumFlags });
+  const address = `http://127.0.0.1:${server.address().port}/`;
+  return {
+    browser,
+    // A fresh page of the game; its console errors and uncaught faults are kept.
+    async open(viewport = { width: 900, height: 760 }) {
+      const page = await browser.newPage();
+      await page.setViewport(viewport);
+      const errors = [];
+      page.on('console', (message) => {
+        if (message.type() === 'error') errors.push(message.text());
+      });
+      page.on('pageerror', (error) => errors.push(String(error)));
+      await page.goto(address);
+      await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+      return { page, errors };
+    },
+    async close() {
+      await browser.close();
+      server.close();
+    },
+  };
+}
+
+export const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
