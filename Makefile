@@ -1,26 +1,40 @@
-# The commands the README names: `make run`, `make test`, `make test-sanitize`,
-# `make bench` and `make package`. Each installs what is missing, configures and
-# builds before it acts.
+# The commands the README names: `make run` and `make test`; and for the
+# developers `make web`, `make run-web`, `make test-sanitize`, `make bench`
+# and `make package`. Each installs what is missing, configures and builds
+# before it acts.
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: run test test-sanitize bench package setup build
+.PHONY: run test test-sanitize bench package setup build web run-web
 
 run: build
-	$(BUILD)/src/brassmoor
+	$(BUILD)/src/desktop/brassmoor
 
-test: build
+# Both editions: the browser's tests run against build/web.
+test: build web
 	ctest --preset $(PRESET)
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize:
 	$(MAKE) test PRESET=sanitize
 
-# The tick and tank-figure benchmarks, then the simulator at 51 tanks with its
-# speed and peak memory.
+# The browser edition: build/web/index.html with its script and WebAssembly.
+web: setup
+	cmake --preset web
+	cmake --build --preset web
+
+# Serves build/web on 127.0.0.1 and prints the address to open.
+run-web: web
+	node scripts/serve_web.mjs build/web
+
+# The tick and tank-figure benchmarks, the tick in WebAssembly beside the
+# native one, the page in headless Chromium, then the simulator at 51 tanks
+# with its speed and peak memory.
 BENCH_TICKS ?= 100000
-bench: build
+bench: build web
 	$(BUILD)/bench/brassmoor-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	bash bench/tick_in_both_editions.sh $(BUILD)/bench/tick_timing build/web/bench/tick_timing.js
+	node bench/page_benchmark.mjs
 	/usr/bin/time -f "peak memory %M KiB" $(BUILD)/tools/brassmoor-sim --enemies 50 --seed 1 --ticks $(BENCH_TICKS) \
 		> $(BUILD)/bench-sim.txt
 	@tail -n 2 $(BUILD)/bench-sim.txt

@@ -10,7 +10,7 @@ if [ "${BRASSMOOR_X_SESSION:-}" != started ]; then
   exec bash "$root/tests/e2e/with_x_session.sh" bash "$0" "$@"
 fi
 
-game=${1:-$root/build/default/src/brassmoor}
+game=${1:-$root/build/default/src/desktop/brassmoor}
 seconds=${2:-60}
 readonly kClockTicks=$(getconf CLK_TCK)
 
