@@ -1,6 +1,7 @@
 // What the game needs of its battlefield window, and no more: the canvas, the
 // client size, the Tag text, the timer switch and the two dialogs. The Qt
-// window implements it; tests and the simulator hand the game an offscreen one.
+// window implements it; tests, the simulator and the browser edition hand the
+// game an offscreen one.
 #pragma once
 
 #include <string>

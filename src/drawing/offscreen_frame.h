@@ -1,6 +1,6 @@
 // A battlefield with no window: an offscreen canvas, the Tag, a timer switch
 // that only records its state and dialogs that only record what the game did
-// to them. Tests and the simulator hand it to the game.
+// to them. Tests, the simulator and the browser's page hand it to the game.
 #pragma once
 
 #include <string>

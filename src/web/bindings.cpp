@@ -6,16 +6,36 @@
 
 #include <utility>
 
+#include <vector>
+
 #include "core/error_report.h"
+#include "core/game.h"
+#include "core/random.h"
+#include "drawing/offscreen_frame.h"
 #include "ui/dialog_buttons.h"
-#include "web/web_battlefield.h"
+
+namespace {
+
+// The page's battlefield: the game on a frame with no window at all. The page
+// calls in with the player's input and the timer's ticks, then reads back
+// what it shows: the pixels painted and where, the timer switch, the dialogs
+// shown and their numbers, and whether the game has ended.
+struct WebBattlefield {
+  OffscreenFrame frm;
+  RandomSource random;
+  Game game{frm, random};
+  // Quit ends the game for good: a page can neither end its process nor close
+  // its own tab, so from then on every call is refused and the page shows the
+  // final score instead.
+  bool ended = false;
+  // The last damage taken, as left, top, width, height, one rectangle after another.
+  std::vector<int> damage;
+};
 
 WebBattlefield& battlefield() {
   static WebBattlefield field;
   return field;
 }
-
-namespace {
 
 // Runs a handler of the game unless the game has ended.
 template <class Handler>
