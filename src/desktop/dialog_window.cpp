@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <map>
+#include <string>
 
 #include "core/errors.h"
 #include "desktop/dialog_button.h"
@@ -54,23 +55,34 @@ int clientExtent(int tabledClient, const std::vector<Span>& tabled, const std::v
   return std::max(tabledClient, farthest(grown) + tabledClient - farthest(tabled));
 }
 
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
 }  // namespace
 
-DialogWindow::DialogWindow(const char* name, const char* title, QSize clientSize)
-    : QDialog(nullptr, kTitleBarWithCloseOnly), tabledClient_(clientSize) {
-  setObjectName(name);
-  setWindowTitle(title);
-  setFixedSize(clientSize);
+DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks)
+    : QDialog(nullptr, kTitleBarWithCloseOnly), tabledClient_(layout.clientWidth, layout.clientHeight) {
+  setObjectName(text(layout.name));
+  setWindowTitle(text(layout.title));
+  setFixedSize(tabledClient_);
+  for (const dialog_layout::Control& control : layout.controls) {
+    if (control.kind == dialog_layout::Kind::Label) {
+      place(new QLabel(text(control.caption), this), control);
+    } else {
+      placeButton(control, clicks.at(control.name));
+    }
+  }
 }
 
 template <class Control>
-Control* DialogWindow::place(Control* control, const char* name, Box box) {
-  control->setObjectName(name);
-  control->setGeometry(box.left, box.top, box.width, box.height);
+Control* DialogWindow::place(Control* control, const dialog_layout::Control& tabled) {
+  control->setObjectName(text(tabled.name));
+  control->setGeometry(tabled.box.left, tabled.box.top, tabled.box.width, tabled.box.height);
   controls_.push_back({control, control->geometry()});
   fitCaptions();
   return control;
 }
+
+QLabel* DialogWindow::label(std::string_view name) const { return findChild<QLabel*>(text(name)); }
 
 void DialogWindow::setCaption(QLabel* label, const QString& caption) {
   label->setText(caption);
@@ -111,16 +123,11 @@ void DialogWindow::showEvent(QShowEvent*) {
   move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, withFrame, s->geometry()).topLeft());
 }
 
-QLabel* DialogWindow::placeLabel(const char* name, const char* caption, Box box) {
-  return place(new QLabel(caption, this), name, box);
-}
-
-QPushButton* DialogWindow::placeButton(const char* name, const char* caption, Box box, const char* clickHandler,
-                                       std::function<void()> click) {
-  auto* button = place(new DialogButton(caption, this), name, box);
-  connect(button, &QPushButton::clicked, this, [clickHandler, click = std::move(click)] { runHandler(clickHandler, click); });
+void DialogWindow::placeButton(const dialog_layout::Control& tabled, std::function<void()> click) {
+  auto* button = place(new DialogButton(text(tabled.caption), this), tabled);
+  connect(button, &QPushButton::clicked, this,
+          [handler = std::string(tabled.name) + "_Click", click = std::move(click)] { runHandler(handler.c_str(), click); });
   if (!focusWidget()) button->setFocus();
-  return button;
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {

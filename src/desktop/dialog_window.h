@@ -1,30 +1,30 @@
 // What the two dialogs share: a top-level window of fixed client size with a
 // title bar and its close control only, centred on the screen when first shown,
-// its labels and buttons at fixed pixel boxes. A caption that does not fit its
+// its labels and buttons at the boxes the shared layout gives. A caption that does not fit its
 // box at the desktop's font grows the box, and the dialog with it, rather than
 // being cut off. Esc does nothing inside it; the title bar's close only hides it.
 #pragma once
 
 #include <QDialog>
 #include <functional>
+#include <map>
+#include <string_view>
 #include <vector>
+
+#include "ui/dialog_layout.h"
 
 class QLabel;
 class QPushButton;
 
 class DialogWindow : public QDialog {
- public:
-  struct Box {
-    int left, top, width, height;  // pixels of the client area
-  };
-
  protected:
-  DialogWindow(const char* name, const char* title, QSize clientSize);
+  // What each button runs when clicked, by the button's name.
+  using Clicks = std::map<std::string_view, std::function<void()>>;
 
   // Controls are placed in their tab order; the first button takes the focus.
-  QLabel* placeLabel(const char* name, const char* caption, Box box);
-  QPushButton* placeButton(const char* name, const char* caption, Box box, const char* clickHandler,
-                           std::function<void()> click);
+  DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks);
+
+  QLabel* label(std::string_view name) const;
   void setCaption(QLabel* label, const QString& caption);
 
   void showEvent(QShowEvent* event) override;
@@ -37,7 +37,8 @@ class DialogWindow : public QDialog {
   };
 
   template <class Control>
-  Control* place(Control* control, const char* name, Box box);
+  Control* place(Control* control, const dialog_layout::Control& tabled);
+  void placeButton(const dialog_layout::Control& tabled, std::function<void()> click);
   void fitCaptions();
 
   const QSize tabledClient_;

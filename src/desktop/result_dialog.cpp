@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr QSize kClientSize{213, 112};
 constexpr int kQuitStatus = 0;
 
 }  // namespace
@@ -21,15 +20,13 @@ void endProcessAtOnce(int status) {
 }
 
 ResultDialogWindow::ResultDialogWindow(Frame& frm, ProcessExit exitProcess)
-    : DialogWindow("frm_winlose", "Result", kClientSize), frm(frm), exitProcess_(std::move(exitProcess)) {
-  placeLabel("Label1", "Wins:", {8, 8, 65, 17});
-  placeLabel("Label2", "Losses:", {8, 32, 65, 17});
-  Label3 = placeLabel("Label3", "Label3", {80, 8, 81, 17});
-  Label4 = placeLabel("Label4", "Label4", {80, 32, 81, 17});
-  placeButton("btn_quit", "Quit", {8, 56, 105, 49}, "btn_quit_Click", [this] { btn_quit_Click(); });
-  placeButton("Command1", "Back", {120, 56, 41, 49}, "Command1_Click", [this] { Command1_Click(); });
-  placeButton("Command2", "Next level", {168, 56, 41, 49}, "Command2_Click", [this] { Command2_Click(); });
-}
+    : DialogWindow(dialog_layout::kResult, {{"btn_quit", [this] { btn_quit_Click(); }},
+                                            {"Command1", [this] { Command1_Click(); }},
+                                            {"Command2", [this] { Command2_Click(); }}}),
+      frm(frm),
+      exitProcess_(std::move(exitProcess)),
+      Label3(label("Label3")),
+      Label4(label("Label4")) {}
 
 void ResultDialogWindow::setLabel3(const std::string& caption) { setCaption(Label3, QString::fromStdString(caption)); }
 void ResultDialogWindow::setLabel4(const std::string& caption) { setCaption(Label4, QString::fromStdString(caption)); }
