@@ -30,7 +30,7 @@ class Battle {
       g.shellX[s] = g.tankX[s];
       g.shellY[s] = g.tankY[s];
       g.shellHeading[s] = g.turretHeading[s];
-      DrawSlot(g, s, s == 0 ? kPlayerBlue : kTankBlack);
+      g.DrawSlot(s, s == 0 ? kPlayerBlue : kTankBlack);
     }
     start_ = g;
   }

@@ -17,7 +17,7 @@ BENCHMARK(BM_Tick)->Arg(7)->Arg(26)->Arg(51)->Unit(benchmark::kMicrosecond);
 
 void BM_DrawTank(benchmark::State& state) {
   Canvas canvas;
-  for (auto _ : state) DrawTank(canvas, 361.3, 325.7, 0.7F, 2.1F, kTankBlack);
+  for (auto _ : state) DrawTankFigure(canvas, 361.3, 325.7, 0.7F, 2.1F, kTankBlack);
 }
 BENCHMARK(BM_DrawTank)->Unit(benchmark::kNanosecond);
 

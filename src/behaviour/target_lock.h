@@ -4,9 +4,6 @@
 
 #include "core/world.h"
 
-// Slot 0 is always the player's tank: it aims at the mouse and drives by the keys.
-inline constexpr int kPlayerSlot = 0;
-
 // A live tank other than the tank itself. States never go below 0, so "not 0"
 // and "greater than 0" are the same test.
 inline bool hasValidTarget(const World& world, Integer slot) {

@@ -1,7 +1,7 @@
 // The game: the world record together with the procedures that advance it.
 // Each procedure is defined in the folder of its subsystem (the tick and the
 // level start in core/, aiming and driving in behaviour/, shells in shells/,
-// the input handlers in ui/).
+// the input handlers in ui/, the tank's figure in drawing/).
 #pragma once
 
 #include "core/frame.h"
@@ -21,6 +21,15 @@ class Game : public World {
   void AimTank();
   void DriveTank();
   void UpdateShell();
+
+  // The only code that draws a tank (drawing/): one figure in one colour at
+  // the given place and headings. It changes no state; drawn again in white,
+  // the figure is gone.
+  void DrawTank(Double x, Double y, Single hullHeading, Single turretHeading, Colour colour);
+  // Every caller draws one slot's tank at its present place and headings.
+  void DrawSlot(Integer slot, Colour colour) {
+    DrawTank(tankX[slot], tankY[slot], hullHeading[slot], turretHeading[slot], colour);
+  }
 
   // Input handlers (ui/). Button: 1 left, 2 right. X and Y: battlefield pixels.
   // KeyAscii: the character code. KeyCode: the virtual-key code.

@@ -22,15 +22,15 @@ void Game::StartLevel() {
   // After the size draw, so the very first size comes from the initial state.
   random.Randomize();
 
-  if (tankState[0] > 0) wins = wins + 1;
-  if (tankState[0] == 0) losses = losses + 1;
+  if (tankState[kPlayerSlot] > 0) wins = wins + 1;
+  if (tankState[kPlayerSlot] == 0) losses = losses + 1;
 
   const Integer last = enemyCount;  // the bound is taken once
   const Single slotsInLevel = static_cast<Single>((enemyCount + 1).value());
   for (curTank = 0; curTank <= last; curTank = curTank + 1) {
     const Integer c = curTank;
     // A surviving player keeps its place and headings.
-    if (tankState[c] == 0 || c > 0) {
+    if (tankState[c] == 0 || c != kPlayerSlot) {
       tankX[c] = Double{frm.ScaleWidth()} * Double{random.Rnd()};
       tankY[c] = Double{frm.ScaleHeight()} * Double{random.Rnd()};
       hullHeading[c] = toSingle(randomAngle(random.Rnd()));

@@ -4,7 +4,6 @@
 
 #include "core/colours.h"
 #include "core/game.h"
-#include "drawing/tank_figure.h"
 
 namespace {
 
@@ -23,10 +22,10 @@ void Game::tmr_Timer() {
     if (tankState[curTank] > 0) {
       aliveCount = aliveCount + 1;
       lastSpeed = tankSpeed[curTank];  // after the throttle, before the move
-      DrawSlot(*this, curTank, kWhite);  // exactly where the previous tick drew it
+      DrawSlot(curTank, kWhite);  // exactly where the previous tick drew it
       DriveTank();
-      DrawSlot(*this, curTank, kTankBlack);
-      if (curTank == 0) DrawSlot(*this, curTank, kPlayerBlue);
+      DrawSlot(curTank, kTankBlack);
+      if (curTank == kPlayerSlot) DrawSlot(curTank, kPlayerBlue);
     }
     UpdateShell();  // a shell flies on after its tank is out of play
   }

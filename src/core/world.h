@@ -9,8 +9,11 @@
 
 #include "core/numeric.h"
 
-// Highest tank slot. Slot 0 is the player; a level uses slots 0..enemyCount.
+// Highest tank slot. A level uses slots 0..enemyCount.
 inline constexpr int MAX_TANK = 50;
+
+// Slot 0 is always the player's tank: it aims at the mouse and drives by the keys.
+inline constexpr int kPlayerSlot = 0;
 
 // A per-slot array with the bounds 0..50; any other index is an error, never clamped.
 template <class T>

@@ -3,14 +3,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "ui/input_codes.h"
+
 namespace qt_input {
 
 namespace {
 
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
-constexpr int kMiddleButton = 4;
-constexpr int kOtherButton = 0;
+using namespace input_codes;
 
 int buttonCode(Qt::MouseButton button) {
   switch (button) {
@@ -25,17 +24,6 @@ MouseArgs at(const QMouseEvent& event, int button) {
   const QPointF pixel = event.position();
   return {button, static_cast<Single>(pixel.x()), static_cast<Single>(pixel.y())};
 }
-
-// Virtual-key codes of the keys the game tells apart.
-constexpr int kLeftArrowCode = 37;
-constexpr int kUpArrowCode = 38;
-constexpr int kRightArrowCode = 39;
-constexpr int kDownArrowCode = 40;
-constexpr int kF1Code = 112;
-
-// Enter and Esc, as typed characters.
-constexpr int kEnterAscii = 13;
-constexpr int kEscAscii = 27;
 
 // The highest character code a typed character may have.
 constexpr char16_t kLastCharacterCode = 255;
@@ -53,11 +41,11 @@ MouseArgs pointerMove(const QMouseEvent& event) {
 
 std::optional<Integer> keyCode(int qtKey) {
   switch (qtKey) {
-    case Qt::Key_Left: return kLeftArrowCode;
-    case Qt::Key_Up: return kUpArrowCode;
-    case Qt::Key_Right: return kRightArrowCode;
-    case Qt::Key_Down: return kDownArrowCode;
-    case Qt::Key_F1: return kF1Code;
+    case Qt::Key_Left: return kLeftKey;
+    case Qt::Key_Up: return kUpKey;
+    case Qt::Key_Right: return kRightKey;
+    case Qt::Key_Down: return kDownKey;
+    case Qt::Key_F1: return kF1Key;
     default: return std::nullopt;
   }
 }

@@ -1,6 +1,7 @@
 #include "drawing/tank_figure.h"
 
 #include "core/colours.h"
+#include "core/game.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ struct Figure {
 
 }  // namespace
 
-void DrawTank(Surface& surface, Double x, Double y, Single hullHeading, Single turretHeading, Colour colour) {
+void DrawTankFigure(Surface& surface, Double x, Double y, Single hullHeading, Single turretHeading, Colour colour) {
   const Figure f{x, y};
   const Double h = hullHeading;
   const Double t = turretHeading;
@@ -42,7 +43,6 @@ void DrawTank(Surface& surface, Double x, Double y, Single hullHeading, Single t
   surface.LineTo(f.px(kChevronArm, h - kSide), f.py(kChevronArm, h - kSide), colour);
 }
 
-void DrawSlot(Game& game, Integer slot, Colour colour) {
-  DrawTank(game.frm.canvas(), game.tankX[slot], game.tankY[slot], game.hullHeading[slot], game.turretHeading[slot],
-           colour);
+void Game::DrawTank(Double x, Double y, Single hullHeading, Single turretHeading, Colour colour) {
+  DrawTankFigure(frm.canvas(), x, y, hullHeading, turretHeading, colour);
 }

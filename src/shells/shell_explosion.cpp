@@ -4,7 +4,6 @@
 // throws red sparks; its second hit leaves it a wreck.
 #include "core/angles.h"
 #include "core/colours.h"
-#include "drawing/tank_figure.h"
 #include "shells/shell_steps.h"
 
 namespace {
@@ -46,11 +45,11 @@ bool caught(const Game& game, Integer c, Integer i) {
 
 void hit(Game& game, Integer c, Integer i) {
   game.tankState[i] = game.tankState[i] - 1;
-  DrawSlot(game, i, kWhite);
+  game.DrawSlot(i, kWhite);
   game.hullHeading[i] = toSingle(randomAngle(game.random.Rnd()));
   game.turretHeading[i] = toSingle(randomAngle(game.random.Rnd()));
   game.tankSpeed[i] = 0;
-  DrawSlot(game, i, kHitGrey);
+  game.DrawSlot(i, kHitGrey);
   // The sparks fly from the shell, not from the tank.
   for (game.loopJ = 0; game.loopJ <= kLastSpark; game.loopJ = game.loopJ + 1) {
     aimRay(game, kSparkReach);

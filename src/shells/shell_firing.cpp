@@ -1,6 +1,7 @@
 // Whether an idle shell is fired, and the speed it leaves with. The player
 // fires while the left button is held; a computer tank when its turret is
 // locked on a target in play within range.
+#include "behaviour/target_lock.h"
 #include "shells/shell_steps.h"
 
 namespace {
@@ -22,11 +23,11 @@ constexpr int kSlowestShell = 10;  // pixels per tick
 constexpr int kFastestShell = 25;
 
 bool fires(const Game& game, Integer c) {
-  if (c == 0) return game.tankState[c] >= kInPlay && game.fireHeld == kTrue;
+  if (c == kPlayerSlot) return game.tankState[c] >= kInPlay && game.fireHeld == kTrue;
   // All are read, so a target slot out of bounds is an error whatever the
   // range. The shooter must be in play too: no wreck or empty slot fires.
   const bool inRange = game.range > kNearestShot && game.range < kFarthestShot;
-  const bool locked = toSingle(game.bearing) == game.turretHeading[c];
+  const bool locked = turretLocked(game, c);
   const bool targetInPlay = game.tankState[game.tankTarget[c]] >= kInPlay;
   const bool shooterInPlay = game.tankState[c] >= kInPlay;
   return inRange && locked && targetInPlay && shooterInPlay;
@@ -43,7 +44,7 @@ void DecideFiring(Game& game) {
   game.shellHeading[c] = game.turretHeading[c];
 
   game.shellState[c] = floorToInteger(fp::pow(game.range, kSpeedExponent) * kSpeedFactor + kSpeedBase);
-  if (c != 0) {
+  if (c != kPlayerSlot) {
     game.shellState[c] =
         game.shellState[c] + floorToInteger(Double{game.random.Rnd()} * kOffsetChoices) - kOffsetShift;
   }

@@ -3,22 +3,11 @@
 #include <string>
 
 #include "core/game.h"
+#include "ui/input_codes.h"
 
 namespace {
 
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
-
-constexpr int kEscAscii = 27;
-constexpr int kEnterAscii = 13;
-constexpr int kLowerPAscii = 112;
-constexpr int kUpperPAscii = 80;
-
-constexpr int kLeftKey = 37;
-constexpr int kUpKey = 38;
-constexpr int kRightKey = 39;
-constexpr int kDownKey = 40;
-constexpr int kF1Key = 112;
+using namespace input_codes;
 
 // Half the side of the square around the pointer in which a right-click picks a tank.
 constexpr Double kPickReach = 20;
@@ -46,7 +35,7 @@ void Game::Form_MouseUp(Integer button, Single x, Single y) {
   const Single top = toSingle(Double{y} - kPickReach), bottom = toSingle(Double{y} + kPickReach);
   for (loopI = 0; loopI <= MAX_TANK; loopI = loopI + 1) {
     const Integer i = loopI;
-    if (tankState[0] != 0 || tankState[i] <= 0) continue;
+    if (tankState[kPlayerSlot] != 0 || tankState[i] <= 0) continue;
     const Single tx = toSingle(tankX[i]), ty = toSingle(tankY[i]);
     if (left < tx && tx < right && top < ty && ty < bottom) {
       for (curTank = 0; curTank <= MAX_TANK; curTank = curTank + 1) tankTarget[curTank] = i;

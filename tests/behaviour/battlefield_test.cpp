@@ -21,9 +21,9 @@ void huntWithoutShells(Game& game, std::initializer_list<int> walk) {
   for (const int slot : walk) {
     game.curTank = slot;
     game.AimTank();
-    DrawSlot(game, slot, kWhite);
+    game.DrawSlot(slot, kWhite);
     game.DriveTank();
-    DrawSlot(game, slot, kTankBlack);
+    game.DrawSlot(slot, kTankBlack);
   }
 }
 
@@ -52,7 +52,7 @@ TEST(BattlefieldTest, AWreckDrawnInFrontOfATankSlowsIt) {
       OffscreenGame g;
       putTank(g.game, 1, {300, 300, c.hull, c.hull, 0.5F}, 2);
       putTank(g.game, 2, {600, 600}, 1);  // far, turret not on it: +0.08 a tick
-      DrawTank(g.frame.picture, 300 + 28 * c.dx, 300 + 28 * c.dy, c.wreckHull, c.wreckHull, colour);
+      DrawTankFigure(g.frame.picture, 300 + 28 * c.dx, 300 + 28 * c.dy, c.wreckHull, c.wreckHull, colour);
       g.game.curTank = 1;
       g.game.AimTank();
       const float free = plus(0.5F, 0.08);
@@ -70,7 +70,7 @@ TEST(BattlefieldTest, ThePlayerDrivingIntoAWreckIsSlowedWhereverItsProbeReadsGre
   game.keyUp = kTrue;
   game.mouseX = 360;  // straight ahead: the probe point is the tip of the tank's own barrel
   game.mouseY = 640;
-  DrawTank(g.frame.picture, 360, 133, static_cast<float>(kPi), 1.0F, kHitGrey);
+  DrawTankFigure(g.frame.picture, 360, 133, static_cast<float>(kPi), 1.0F, kHitGrey);
 
   float expected = 0;
   int contacts = 0;

@@ -116,13 +116,13 @@ TEST(TickTest, EachLiveTankIsErasedAndRedrawnWhereItNowStandsThePlayerInBlue) {
   placeTank(game, 8, 600.75, 500.5, 0.0F);
   game.hullHeading[5] = 1.0F;
   game.turretHeading[8] = -2.5F;
-  for (int s : {0, 5, 8}) DrawSlot(game, s, kTankBlack);
+  for (int s : {0, 5, 8}) game.DrawSlot(s, kTankBlack);
 
   game.tmr_Timer();
 
   OffscreenFrame redrawn;
   for (int s : {0, 5, 8}) {
-    DrawTank(redrawn.picture, game.tankX[s], game.tankY[s], game.hullHeading[s], game.turretHeading[s],
+    DrawTankFigure(redrawn.picture, game.tankX[s], game.tankY[s], game.hullHeading[s], game.turretHeading[s],
              s == 0 ? kPlayerBlue : kTankBlack);
   }
   for (int y = 0; y < Canvas::kHeight; ++y) {

@@ -34,7 +34,7 @@ TEST(DamageTest, EveryChangedPixelIsInTheDamageAndOnlyTheTilesAroundTheFiguresAr
     const std::vector<Canvas::Pixel> before(canvas.pixels(), canvas.pixels() + Canvas::kWidth * Canvas::kHeight);
     const int figures = 1 + round % 6;
     for (int f = 0; f < figures; ++f)
-      DrawTank(canvas, x(random), y(random), heading(random), heading(random), colours[(round + f) % 5]);
+      DrawTankFigure(canvas, x(random), y(random), heading(random), heading(random), colours[(round + f) % 5]);
     canvas.Line(x(random), y(random), x(random), y(random), kTrailPink);
     const std::vector<PixelRect> damage = canvas.takeDamage();
     for (int py = 0; py < Canvas::kHeight; ++py) {
@@ -46,7 +46,7 @@ TEST(DamageTest, EveryChangedPixelIsInTheDamageAndOnlyTheTilesAroundTheFiguresAr
   }
 
   // A figure reaches 15 pixels from its centre: three tiles a side at most.
-  DrawTank(canvas, 300.5, 200.5, 0.3F, 1.2F, kTankBlack);
+  DrawTankFigure(canvas, 300.5, 200.5, 0.3F, 1.2F, kTankBlack);
   EXPECT_LE(area(canvas.takeDamage()), 3 * 16 * 3 * 16);
   EXPECT_TRUE(canvas.takeDamage().empty()) << "taking it starts afresh";
 }

@@ -36,7 +36,7 @@ int countNotWhite(const Canvas& canvas) {
 
 TEST(TankFigureTest, TheTankAtOneHundredFacingDownIsDrawnFromTheseEightPrimitives) {
   Recorder r;
-  DrawTank(r, 100, 100, 0, 0, kHitGrey);
+  DrawTankFigure(r, 100, 100, 0, 0, kHitGrey);
   const std::vector<Recorder::Call> expected = {
       {'C', {100, 100, 5}, kHitGrey},
       {'L', {100, 105, 100, 115}, kHitGrey},
@@ -63,7 +63,7 @@ TEST(TankFigureTest, TheTankAtOneHundredFacingDownIsDrawnFromTheseEightPrimitive
 // precision, or rounded at another step, is caught.
 TEST(TankFigureTest, ADiagonalPoseGivesExactlyTheseSingles) {
   Recorder r;
-  DrawTank(r, 300.3, 200.7, 0.7F, 2.1F, kTankBlack);
+  DrawTankFigure(r, 300.3, 200.7, 0.7F, 2.1F, kTankBlack);
   const std::vector<std::vector<Single>> expected = {
       {300.299988F, 200.699997F, 5},                            // ring
       {304.616058F, 198.175766F, 313.248138F, 193.127304F},    // barrel
@@ -81,7 +81,7 @@ TEST(TankFigureTest, ADiagonalPoseGivesExactlyTheseSingles) {
 TEST(TankFigureTest, CoordinatesAreFormedInDoubleThenRoundedToSingle) {
   Recorder r;
   const double x = 1.0 / 3.0;
-  DrawTank(r, x, 0.1, 0.0F, 0.0F, kTankBlack);
+  DrawTankFigure(r, x, 0.1, 0.0F, 0.0F, kTankBlack);
   EXPECT_EQ(r.calls[0].args[0], static_cast<float>(x));
   EXPECT_EQ(r.calls[1].args[1], static_cast<float>(0.1 + 5.0));  // 0.1 + 5*cos 0, in double first
   EXPECT_EQ(r.calls[1].args[0], static_cast<float>(x + 5.0 * std::sin(0.0)));
@@ -89,8 +89,8 @@ TEST(TankFigureTest, CoordinatesAreFormedInDoubleThenRoundedToSingle) {
 
 TEST(TankFigureTest, HeadingsBeyondATurnDrawTheSameFigure) {
   Canvas plain, wound;
-  DrawTank(plain, 300.4, 200.7, 1.0F, 2.0F, kTankBlack);
-  DrawTank(wound, 300.4, 200.7, static_cast<float>(1.0 + 4 * 3.141592653589793),
+  DrawTankFigure(plain, 300.4, 200.7, 1.0F, 2.0F, kTankBlack);
+  DrawTankFigure(wound, 300.4, 200.7, static_cast<float>(1.0 + 4 * 3.141592653589793),
            static_cast<float>(2.0 - 2 * 3.141592653589793), kTankBlack);
   int differing = 0;
   for (int y = 180; y < 222; ++y)
@@ -109,9 +109,9 @@ TEST(TankFigureTest, AFigureDrawnAgainInWhiteLeavesTheCanvasWhite) {
   for (const Pose& p : poses) {
     for (const Colour colour : {kTankBlack, kPlayerBlue, kHitGrey}) {
       Canvas canvas;
-      DrawTank(canvas, p.x, p.y, p.hull, p.turret, colour);
+      DrawTankFigure(canvas, p.x, p.y, p.hull, p.turret, colour);
       ASSERT_GT(countNotWhite(canvas), 20) << p.x;
-      DrawTank(canvas, p.x, p.y, p.hull, p.turret, kWhite);
+      DrawTankFigure(canvas, p.x, p.y, p.hull, p.turret, kWhite);
       EXPECT_EQ(countNotWhite(canvas), 0) << p.x << "," << p.y;
     }
   }
@@ -119,7 +119,7 @@ TEST(TankFigureTest, AFigureDrawnAgainInWhiteLeavesTheCanvasWhite) {
 
 TEST(TankFigureTest, TheFigureStaysWithinFifteenPixelsOfItsCentre) {
   Canvas canvas;
-  DrawTank(canvas, 360.3, 300.6, 0.7F, 2.9F, kTankBlack);
+  DrawTankFigure(canvas, 360.3, 300.6, 0.7F, 2.9F, kTankBlack);
   for (int y = 0; y < Canvas::kHeight; ++y) {
     for (int x = 0; x < Canvas::kWidth; ++x) {
       if (canvas.Point(x, y) == kWhite) continue;

@@ -79,8 +79,8 @@ TEST(ShellExplosionTest, OneBurstHitsEveryTankInsideOnceLowestSlotFirstAndDrawsW
     game.hullHeading[t.slot] = 0.25F * t.slot;
     game.turretHeading[t.slot] = -0.5F * t.slot;
     game.tankSpeed[t.slot] = 2.0F;
-    DrawSlot(game, t.slot, kTankBlack);
-    DrawTank(expected.picture, t.x, t.y, game.hullHeading[t.slot], game.turretHeading[t.slot], kTankBlack);
+    game.DrawSlot(t.slot, kTankBlack);
+    DrawTankFigure(expected.picture, t.x, t.y, game.hullHeading[t.slot], game.turretHeading[t.slot], kTankBlack);
   }
   DrawTally tally(g.random);
   burstAt(game, 9, sx, sy);
@@ -97,12 +97,12 @@ TEST(ShellExplosionTest, OneBurstHitsEveryTankInsideOnceLowestSlotFirstAndDrawsW
     }
     EXPECT_EQ(game.tankState[t.slot], t.state - 1) << t.slot;
     EXPECT_EQ(game.tankSpeed[t.slot], 0.0F) << t.slot;
-    DrawTank(expected.picture, t.x, t.y, 0.25F * t.slot, -0.5F * t.slot, kWhite);
+    DrawTankFigure(expected.picture, t.x, t.y, 0.25F * t.slot, -0.5F * t.slot, kWhite);
     const float hull = headingOf(replay.Rnd());
     const float turret = headingOf(replay.Rnd());
     EXPECT_EQ(game.hullHeading[t.slot], hull) << t.slot;
     EXPECT_EQ(game.turretHeading[t.slot], turret) << t.slot;
-    DrawTank(expected.picture, t.x, t.y, hull, turret, kHitGrey);
+    DrawTankFigure(expected.picture, t.x, t.y, hull, turret, kHitGrey);
     for (int spark = 0; spark < 21; ++spark) {
       RandomSource peek = replay;
       lastAngle = static_cast<double>(peek.Rnd()) * 360.0 * 0.0174532925199433;
@@ -159,7 +159,7 @@ TEST(ShellExplosionTest, TwoHitsLeaveAGreyWreckThatTheTickNeitherErasesNorHitsAg
   EXPECT_EQ(game.tankState[6], 0);
 
   OffscreenFrame wreck;
-  DrawTank(wreck.picture, 200, 200, game.hullHeading[6], game.turretHeading[6], kHitGrey);
+  DrawTankFigure(wreck.picture, 200, 200, game.hullHeading[6], game.turretHeading[6], kHitGrey);
   const Canvas before = g.frame.picture;
   for (int tick = 0; tick < 5; ++tick) game.tmr_Timer();
   EXPECT_EQ(game.wins.value() + game.losses.value(), 1) << "the level goes on";

@@ -6,6 +6,8 @@
 #include <sstream>
 
 #include "core/errors.h"
+#include "ui/dialog_buttons.h"
+#include "ui/input_codes.h"
 #include "usage_error.h"
 
 namespace {
@@ -14,8 +16,8 @@ using Kind = InputEvent::Kind;
 
 // The simulator has no dialogs: Enter is the only character it takes, and F1,
 // which would open the help dialog, is no key it presses.
-constexpr int kEnterAscii = 13;
-constexpr int kF1Key = 112;
+using input_codes::kEnterAscii;
+using input_codes::kF1Key;
 
 struct Grammar {
   const char* word;
@@ -125,11 +127,7 @@ bool applyEvent(Game& game, const InputEvent& event) {
     case Kind::Key: return runHandler("Form_KeyPress", [&] { game.Form_KeyPress(event.code); });
     case Kind::Next:
       // What the result dialog's Next level button does.
-      return runHandler("Command2_Click", [&] {
-        game.frm.setTag("1");
-        game.frm.setTimerEnabled(true);
-        game.frm.frm_winlose().setVisible(false);
-      });
+      return runHandler("Command2_Click", [&] { frm_winlose::Command2_Click(game.frm); });
   }
   return true;
 }
