@@ -33,7 +33,7 @@ class DialogWindow : public QDialog {
  private:
   struct TabledControl {
     QWidget* widget;
-    QRect box;  // before any caption grew it
+    dialog_layout::Box box;  // before any caption grew it
   };
 
   template <class Control>
