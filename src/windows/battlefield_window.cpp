@@ -2,7 +2,6 @@
 
 #include <windowsx.h>
 
-#include <cstddef>
 #include <vector>
 
 #include "core/errors.h"
@@ -39,6 +38,16 @@ const wchar_t* windowClass(WNDPROC windowProc) {
   }();
   return MAKEINTATOM(registered);
 }
+
+// The window's device context, for drawing outside WM_PAINT.
+struct WindowDc {
+  explicit WindowDc(HWND hwnd) : hwnd(hwnd), dc(checked(GetDC(hwnd), "draw on the battlefield")) {}
+  ~WindowDc() { ReleaseDC(hwnd, dc); }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HWND hwnd;
+  HDC dc;
+};
 
 bool isButtonDown(UINT message) {
   return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN || message == WM_XBUTTONDOWN;
@@ -196,28 +205,22 @@ void BattlefieldWindow::fitTo(int dpi, const RECT* suggested) {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-// Only what the game drew goes to the screen, not the whole battlefield.
+// Only what the game drew goes to the screen, and at once: each damaged box
+// straight onto the window.
 void BattlefieldWindow::showDamage() {
-  for (const PixelRect& r : screen_.refresh(canvas_.takeDamage())) {
-    const RECT box{r.left, r.top, r.left + r.width, r.top + r.height};
-    InvalidateRect(hwnd_, &box, FALSE);
-  }
+  const std::vector<PixelRect> damage = screen_.refresh(canvas_.takeDamage());
+  if (damage.empty()) return;
+  runHandler("repaint", [&] {
+    const WindowDc window(hwnd_);
+    for (const PixelRect& r : damage) blit(window.dc, screen_, RECT{r.left, r.top, r.left + r.width, r.top + r.height});
+  });
 }
 
-// The boxes of the update region, each put on the screen from the picture.
+// Windows asks for a box of the window again when it is first shown or
+// uncovered: it comes back from the picture.
 void BattlefieldWindow::paint() {
-  const HRGN region = CreateRectRgn(0, 0, 0, 0);
-  GetUpdateRgn(hwnd_, region, FALSE);
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd_, &ps);
-  runHandler("WM_PAINT", [&] {
-    const DWORD bytes = checked(GetRegionData(region, 0, nullptr), "read the region to repaint");
-    std::vector<DWORD> data((bytes + sizeof(DWORD) - 1) / sizeof(DWORD));
-    auto* boxes = reinterpret_cast<RGNDATA*>(data.data());
-    checked(GetRegionData(region, bytes, boxes), "read the region to repaint");
-    const auto* box = reinterpret_cast<const RECT*>(boxes->Buffer);
-    for (DWORD i = 0; i < boxes->rdh.nCount; ++i) blit(dc, screen_, box[i]);
-  });
+  if (!IsRectEmpty(&ps.rcPaint)) runHandler("repaint", [&] { blit(dc, screen_, ps.rcPaint); });
   EndPaint(hwnd_, &ps);
-  DeleteObject(region);
 }
