@@ -6,6 +6,7 @@
 #include "core/errors.h"
 #include "ui/caption_fit.h"
 #include "windows/dpi.h"
+#include "windows/resources.h"
 #include "windows/text.h"
 #include "windows/windows_error.h"
 
@@ -119,6 +120,11 @@ INT_PTR CALLBACK DialogWindow::dialogProc(HWND hwnd, UINT message, WPARAM wParam
 INT_PTR DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
+      // The game's own icon, where the window manager shows one.
+      SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
+                   reinterpret_cast<LPARAM>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(BRASSMOOR_ICON),
+                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
       createControls();
       layOut(static_cast<int>(GetDpiForWindow(hwnd_)));
       return TRUE;  // the focus goes to the first control in tab order that takes it: the first button
