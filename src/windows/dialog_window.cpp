@@ -12,9 +12,9 @@
 
 namespace {
 
-// A fixed single border, and a title bar whose window menu holds only Move
-// and Close: no minimise, no maximise, no resizing.
-constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+// A fixed single border, and a title bar with the game's icon whose window
+// menu holds only Move and Close: no minimise, no maximise, no resizing.
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
 // A caption too wide for its button wraps at word breaks, as a tall narrow button allows.
 constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE;

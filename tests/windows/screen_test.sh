@@ -79,7 +79,13 @@ done
 
 step "2: a click on the battlefield leaves the dialog above it"
 xdotool mousemove $((field_x + 20)) $((field_y + 20)) click 1
-sleep 0.3  # the window manager restacks in its own time
+# The window manager raises the window it activates: once the battlefield is
+# active, the stacking is settled.
+for _ in $(seq 100); do
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$field_window" ] && break
+  sleep 0.05
+done
+[ "$(xdotool getactivewindow 2>/dev/null)" = "$field_window" ] || fail "the click did not activate the battlefield"
 stacked_above "$dialog" "$field_window" ||
   fail "the battlefield came over the dialog: $(xprop -root _NET_CLIENT_LIST_STACKING)"
 xwininfo -id "$dialog" | grep -q 'Map State: IsViewable' || fail "the dialog went away"
