@@ -21,8 +21,8 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 }  // namespace
 
-DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks)
-    : QDialog(nullptr, kTitleBarWithCloseOnly), tabledClient_(layout.clientWidth, layout.clientHeight) {
+DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks, QWidget& battlefield)
+    : QDialog(&battlefield, kTitleBarWithCloseOnly), tabledClient_(layout.clientWidth, layout.clientHeight) {
   setObjectName(text(layout.name));
   setWindowTitle(text(layout.title));
   setFixedSize(tabledClient_);

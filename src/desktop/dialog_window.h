@@ -3,6 +3,9 @@
 // its labels and buttons at the boxes the shared layout gives. A caption that does not fit its
 // box at the desktop's font grows the box, and the dialog with it, rather than
 // being cut off. Esc does nothing inside it; the title bar's close only hides it.
+// It belongs to the battlefield, so the window manager keeps it above the
+// battlefield, and it is modeless: the battlefield still takes the keys and
+// the mouse when it has the focus.
 #pragma once
 
 #include <QDialog>
@@ -22,7 +25,8 @@ class DialogWindow : public QDialog {
   using Clicks = std::map<std::string_view, std::function<void()>>;
 
   // Controls are placed in their tab order; the first button takes the focus.
-  DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks);
+  // The dialog is a window of its own, kept above `battlefield`.
+  DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks, QWidget& battlefield);
 
   QLabel* label(std::string_view name) const;
   void setCaption(QLabel* label, const QString& caption);

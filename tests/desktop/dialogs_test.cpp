@@ -107,12 +107,20 @@ void openBoth(PlayerWindow& w) {
   for (const DialogRow& d : kDialogs) QTest::keyClick(&w.frm, d.key);
 }
 
-// Opens a dialog by its key and waits until it has the keyboard focus.
+bool becomesActive(QWidget* window) {
+  return QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }, kPatience);
+}
+
+// Opens a dialog by its key, pressed on the battlefield with the focus as in
+// play, and waits until the dialog has the focus. Not qWaitForWindowActive:
+// Qt counts a dialog active as soon as any window of its battlefield is.
 QWidget* open(PlayerWindow& w, Qt::Key key, const char* dialog) {
+  w.frm.show();
+  w.frm.activateWindow();
+  if (!becomesActive(&w.frm)) return nullptr;
   QTest::keyClick(&w.frm, key);
   QWidget* shown = topLevel(dialog);
-  if (shown && !QTest::qWaitForWindowActive(shown)) return nullptr;
-  return shown;
+  return shown && becomesActive(shown) ? shown : nullptr;
 }
 
 QString focusName() {
