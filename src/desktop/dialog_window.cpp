@@ -16,6 +16,9 @@ namespace {
 
 constexpr Qt::WindowFlags kTitleBarWithCloseOnly = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+// States a window manager may put a dialog in, though it asks for a fixed size
+// and for no minimise or maximise button.
+constexpr Qt::WindowStates kNotNormal = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
@@ -67,6 +70,15 @@ void DialogWindow::fitCaptions() {
     controls_[i].widget->setGeometry(b.left, b.top, b.width, b.height);
   }
   setFixedSize(fitted.clientWidth, fitted.clientHeight);
+}
+
+void DialogWindow::setVisible(bool visible) {
+  // A dialog hidden while minimised would otherwise come back minimised.
+  if (visible) setWindowState(windowState() & ~kNotNormal);
+  QDialog::setVisible(visible);
+  if (!visible) return;
+  raise();
+  activateWindow();
 }
 
 // Centred, frame and all, at the first showing, when the frame's size is known;

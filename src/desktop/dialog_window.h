@@ -20,6 +20,11 @@ class QLabel;
 class QPushButton;
 
 class DialogWindow : public QDialog {
+ public:
+  // Every showing brings the dialog back whole, in whatever state the window
+  // manager left it: neither minimised, maximised nor full-screen, on top and active.
+  void setVisible(bool visible) override;
+
  protected:
   // What each button runs when clicked, by the button's name.
   using Clicks = std::map<std::string_view, std::function<void()>>;

@@ -249,6 +249,24 @@ TEST(DialogsTest, EachDialogIsAFixedTitledWindowWithOnlyACloseControlCentredOnTh
   }
 }
 
+// The window manager may have minimised a dialog, or made it full-screen, when
+// its key hides it: its next showing brings it back normal and with the focus.
+TEST(DialogsTest, EveryShowingBringsTheDialogBackNormalAndActiveWhateverStateItWasHiddenIn) {
+  for (const DialogRow& d : kDialogs) {
+    for (const Qt::WindowState left : {Qt::WindowMinimized, Qt::WindowMaximized, Qt::WindowFullScreen}) {
+      PlayerWindow w;
+      QWidget* dialog = open(w, d.key, d.name);
+      ASSERT_NE(dialog, nullptr) << d.name;
+      dialog->setWindowState(left);
+      QTest::keyClick(&w.frm, d.key);
+      ASSERT_FALSE(dialog->isVisible()) << d.name;
+
+      EXPECT_EQ(open(w, d.key, d.name), dialog) << d.name << " active, after " << left;
+      EXPECT_EQ(dialog->windowState() & ~Qt::WindowActive, Qt::WindowNoState) << d.name << " after " << left;
+    }
+  }
+}
+
 TEST(DialogsTest, TheFocusStartsOnTheFirstButtonAndTabGoesThroughTheButtonsInTheirOrder) {
   PlayerWindow w;
   ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
