@@ -1,5 +1,6 @@
 #include "desktop/dialog_window.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -81,15 +82,32 @@ void DialogWindow::setVisible(bool visible) {
   activateWindow();
 }
 
-// Centred, frame and all, at the first showing, when the frame's size is known;
-// from then on the dialog comes back wherever the player left it.
+// Centred, frame and all, at the first showing; from then on the dialog comes
+// back wherever the player left it. An X11 window manager frames the dialog
+// only as it maps it: the frame is known from its first exposure on, not yet here.
 void DialogWindow::showEvent(QShowEvent*) {
   if (placed_) return;
   placed_ = true;
+  centreOnScreen();
+  windowHandle()->installEventFilter(this);
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    windowHandle()->removeEventFilter(this);
+    centreOnScreen();
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+// Placed by its client area: move() would place the frame by the frame Qt
+// noted last, which may be older than the one the window manager reports now.
+void DialogWindow::centreOnScreen() {
   const QScreen* s = screen();
   if (!s) return;
-  const QSize withFrame = size().grownBy(windowHandle()->frameMargins());
-  move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, withFrame, s->geometry()).topLeft());
+  const QMargins frame = windowHandle()->frameMargins();
+  const QRect framed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame), s->geometry());
+  setGeometry(framed - frame);
 }
 
 void DialogWindow::placeButton(const dialog_layout::Control& tabled, std::function<void()> click) {

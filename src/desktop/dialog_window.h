@@ -37,6 +37,7 @@ class DialogWindow : public QDialog {
   void setCaption(QLabel* label, const QString& caption);
 
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -49,6 +50,7 @@ class DialogWindow : public QDialog {
   Control* place(Control* control, const dialog_layout::Control& tabled);
   void placeButton(const dialog_layout::Control& tabled, std::function<void()> click);
   void fitCaptions();
+  void centreOnScreen();
 
   const QSize tabledClient_;
   std::vector<TabledControl> controls_;

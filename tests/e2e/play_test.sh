@@ -144,6 +144,26 @@ expect_dialog() {
   expect_still "$1-shown"
 }
 
+# centred LEFT TOP WIDTH HEIGHT: the box lies centred on the screen, the
+# margins either side differing by at most the odd pixel.
+centred() {
+  local dx=$((2 * $1 + $3 - kScreenWidth)) dy=$((2 * $2 + $4 - kScreenHeight))
+  [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ]
+}
+
+# expect_frame_centred TITLE: the dialog shown for the first time, $dialog,
+# is centred frame and all, its title bar included.
+expect_frame_centred() {
+  eventually frame_centred "$dialog" ||
+    fail "the $1 dialog's frame at ($FRAME_X, $FRAME_Y), $FRAME_WIDTH x $FRAME_HEIGHT, is not centred on the screen"
+  [ "$TOP" -gt 0 ] || fail "the $1 dialog has no title bar: $(xprop -id "$dialog" _NET_FRAME_EXTENTS)"
+}
+
+frame_centred() {
+  frame_geometry "$1"
+  centred "$FRAME_X" "$FRAME_Y" "$FRAME_WIDTH" "$FRAME_HEIGHT"
+}
+
 # wait_for_exit SECONDS WHY: the game ends within the time, with status 0.
 wait_for_exit() {
   local status=0
@@ -162,10 +182,7 @@ start_game
 [ "$WIDTH x $HEIGHT" = "$kFieldWidth x $kFieldHeight" ] || fail "the window is $WIDTH x $HEIGHT"
 xprop -id "$field_window" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0$' ||
   fail "the window has a frame: $(xprop -id "$field_window" _NET_FRAME_EXTENTS)"
-# Centred: the margins either side differ by at most the odd pixel.
-[ $((2 * X + WIDTH - kScreenWidth)) -ge -1 ] && [ $((2 * X + WIDTH - kScreenWidth)) -le 1 ] &&
-  [ $((2 * Y + HEIGHT - kScreenHeight)) -ge -1 ] && [ $((2 * Y + HEIGHT - kScreenHeight)) -le 1 ] ||
-  fail "the window at ($X, $Y) is not centred"
+centred "$X" "$Y" "$WIDTH" "$HEIGHT" || fail "the window at ($X, $Y) is not centred"
 
 step "2: white battlefield, black tanks, one blue tank"
 at_ms_after_start 1000
@@ -244,6 +261,7 @@ expect_running resumed
 step "6: Esc shows the result, Back goes on"
 press Escape
 expect_dialog Result 213 112
+expect_frame_centred Result
 click_button "$dialog" 140 80  # Back
 wait_until_hidden "$dialog"
 expect_running back
@@ -251,6 +269,7 @@ expect_running back
 step "7: F1 shows the help, Close goes on"
 press F1
 expect_dialog Help 305 175
+expect_frame_centred Help
 click_button "$dialog" 52 148  # Close
 wait_until_hidden "$dialog"
 expect_running closed-help

@@ -21,9 +21,31 @@ wait_until_hidden() {
   fail "window $1 is still shown"
 }
 
+# eventually COMMAND...: polls until COMMAND succeeds, for at most 5 s; false
+# if it never does. The window manager answers a request in its own time.
+eventually() {
+  for _ in $(seq 100); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
 # window_geometry WINDOW: sets X, Y, WIDTH and HEIGHT of the window's client area.
 window_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
+}
+
+# frame_geometry WINDOW: sets FRAME_X, FRAME_Y, FRAME_WIDTH and FRAME_HEIGHT of
+# the frame the window manager put around the window, and TOP, its title bar's
+# height. (xdotool reports a framed window's position off by its frame.)
+frame_geometry() {
+  local left right bottom x y width height
+  read -r left right TOP bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/^.*= //; s/,//g')"
+  read -r x y width height <<<"$(xwininfo -id "$1" | awk -F: '
+    /Absolute upper-left X/ { x = $2 } /Absolute upper-left Y/ { y = $2 }
+    /^ *Width/ { w = $2 } /^ *Height/ { h = $2 } END { print x, y, w, h }')"
+  FRAME_X=$((x - left)) FRAME_Y=$((y - TOP)) FRAME_WIDTH=$((left + width + right)) FRAME_HEIGHT=$((TOP + height + bottom))
 }
 
 # click_button WINDOW X Y: a left click at (X, Y) of the window's client area.
