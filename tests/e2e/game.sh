@@ -143,6 +143,26 @@ expect_dialog() {
   expect_still "$1-shown"
 }
 
+# centred LEFT TOP WIDTH HEIGHT: the box lies centred on the screen, the
+# margins either side differing by at most the odd pixel.
+centred() {
+  local dx=$((2 * $1 + $3 - kScreenWidth)) dy=$((2 * $2 + $4 - kScreenHeight))
+  [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ]
+}
+
+# expect_frame_centred TITLE: the dialog shown for the first time, $dialog,
+# is centred frame and all, its title bar included.
+expect_frame_centred() {
+  eventually frame_centred "$dialog" ||
+    fail "the $1 dialog's frame at ($FRAME_X, $FRAME_Y), $FRAME_WIDTH x $FRAME_HEIGHT, is not centred on the screen"
+  [ "$TOP" -gt 0 ] || fail "the $1 dialog has no title bar: $(xprop -id "$dialog" _NET_FRAME_EXTENTS)"
+}
+
+frame_centred() {
+  frame_geometry "$1"
+  centred "$FRAME_X" "$FRAME_Y" "$FRAME_WIDTH" "$FRAME_HEIGHT"
+}
+
 # wait_for_exit SECONDS WHY: the game ends within the time, with status 0.
 wait_for_exit() {
   local status=0

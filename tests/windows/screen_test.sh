@@ -27,14 +27,6 @@ set_dpi() {
 }
 on_exit="set_dpi 96"
 
-# stacked_above WINDOW OTHER: the window manager stacks WINDOW over OTHER.
-stacked_above() {
-  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*# //; s/,//g' |
-    awk -v w="$(printf '0x%x' "$1")" -v o="$(printf '0x%x' "$2")" '
-      { for (i = 1; i <= NF; i++) { if ($i == w) wi = i; if ($i == o) oi = i } }
-      END { exit !(wi && oi && wi > oi) }'
-}
-
 # client_origin WINDOW: sets X and Y to where the window's client area lies on
 # the screen. xdotool counts a framed window's frame in twice; xwininfo does not.
 client_origin() {
@@ -81,13 +73,8 @@ step "2: a click on the battlefield leaves the dialog above it"
 xdotool mousemove $((field_x + 20)) $((field_y + 20)) click 1
 # The window manager raises the window it activates: once the battlefield is
 # active, the stacking is settled.
-for _ in $(seq 100); do
-  [ "$(xdotool getactivewindow 2>/dev/null)" = "$field_window" ] && break
-  sleep 0.05
-done
-[ "$(xdotool getactivewindow 2>/dev/null)" = "$field_window" ] || fail "the click did not activate the battlefield"
-stacked_above "$dialog" "$field_window" ||
-  fail "the battlefield came over the dialog: $(xprop -root _NET_CLIENT_LIST_STACKING)"
+eventually active "$field_window" || fail "the click did not activate the battlefield: $(window_state "$dialog")"
+above "$dialog" "$field_window" || fail "the battlefield came over the dialog: $(window_state "$dialog")"
 xwininfo -id "$dialog" | grep -q 'Map State: IsViewable' || fail "the dialog went away"
 click_button "$dialog" 140 80  # Back
 wait_until_hidden "$dialog"
@@ -124,9 +111,7 @@ step "6: at 144 DPI the battlefield is 1.5 times as big and sharp"
 set_dpi 144
 start_game
 [ "$WIDTH x $HEIGHT" = "1085 x 977" ] || fail "at 144 DPI the window is $WIDTH x $HEIGHT, not 1085 x 977"
-[ $((2 * X + WIDTH - kScreenWidth)) -ge -1 ] && [ $((2 * X + WIDTH - kScreenWidth)) -le 1 ] &&
-  [ $((2 * Y + HEIGHT - kScreenHeight)) -ge -1 ] && [ $((2 * Y + HEIGHT - kScreenHeight)) -le 1 ] ||
-  fail "the window at ($X, $Y) is not centred"
+centred "$X" "$Y" "$WIDTH" "$HEIGHT" || fail "the window at ($X, $Y) is not centred"
 at_ms_after_start 1000
 shot at-144-dpi
 blacks=$(colour_count "$picture" "$field" "$black")
