@@ -1,8 +1,8 @@
-// The battlefield window on Windows: a borderless popup of the battlefield's
-// size centred on the work area; its window messages reach the game's
-// handlers in the game's codes; losing the focus lets go of the arrows; the
-// dialogs are owned by it and behave as dialogs; after ticks that put only
-// their damage on the screen, the window shows exactly the canvas.
+// The battlefield window on Windows (its size, frame and place are the
+// end-to-end test's): its window messages reach the game's handlers in the
+// game's codes; losing the focus lets go of the arrows; the dialogs are owned
+// by it and behave as dialogs; after ticks that put only their damage on the
+// screen, the window shows exactly the canvas.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -46,28 +46,6 @@ void pressInDialog(BattlefieldWindow& frm, HWND focus, WPARAM key) {
 HWND button(const DialogWindow& dialog, const wchar_t* caption) { return FindWindowExW(dialog.hwnd(), nullptr, L"Button", caption); }
 
 }  // namespace
-
-TEST(BattlefieldWindowTest, ABorderlessPopupOfTheBattlefieldsSizeCentredOnTheWorkArea) {
-  Battlefield b;
-  const HWND hwnd = b.frm.hwnd();
-  wchar_t title[20];
-  GetWindowTextW(hwnd, title, 20);
-  EXPECT_STREQ(title, L"Brassmoor");
-  EXPECT_EQ(GetWindowLongW(hwnd, GWL_STYLE) & (WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_BORDER), WS_POPUP);
-  EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_APPWINDOW) << "a button on the taskbar";
-
-  const int dpi = static_cast<int>(GetDpiForWindow(hwnd));
-  RECT window, client;
-  GetWindowRect(hwnd, &window);
-  GetClientRect(hwnd, &client);
-  EXPECT_EQ(client.right, dpi_scaling::scaled(Canvas::kWidth, dpi));
-  EXPECT_EQ(client.bottom, dpi_scaling::scaled(Canvas::kHeight, dpi));
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
-  EXPECT_LE(std::abs(window.left + window.right - monitor.rcWork.left - monitor.rcWork.right), 1);
-  EXPECT_LE(std::abs(window.top + window.bottom - monitor.rcWork.top - monitor.rcWork.bottom), 1);
-}
 
 TEST(BattlefieldWindowTest, WindowMessagesReachTheHandlersInTheGamesCodes) {
   struct Case {
