@@ -54,7 +54,8 @@ installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q '^install 
 missing=()
 for list in ${lists_of[$purpose]}; do
   declare -n packages=${list}_packages
-  for p in "${packages[@]}"; do installed "$p" || missing+=("$p"); done
+  # A package two lists name is asked for once.
+  for p in "${packages[@]}"; do installed "$p" || [[ " ${missing[*]} " == *" $p "* ]] || missing+=("$p"); done
   unset -n packages
 done
 # The tests run Node.js and npm, which may come from elsewhere than Debian:
