@@ -18,18 +18,24 @@ export async function openBrowser() {
   const address = `http://127.0.0.1:${server.address().port}/`;
   return {
     browser,
-    // A fresh page of the game; its console errors and uncaught faults are kept.
-    async open(viewport = { width: 900, height: 760 }) {
+    // A fresh page of the game; its console errors and uncaught faults are
+    // kept, the uncaught ones also on their own. `prepare(page)` runs before
+    // the page loads; unless `ready` is false, the game has started on return.
+    async open(viewport = { width: 900, height: 760 }, { url = address, prepare, ready = true } = {}) {
       const page = await browser.newPage();
       await page.setViewport(viewport);
-      const errors = [];
+      const errors = [], uncaught = [];
       page.on('console', (message) => {
         if (message.type() === 'error') errors.push(message.text());
       });
-      page.on('pageerror', (error) => errors.push(String(error)));
-      await page.goto(address);
-      await page.waitForFunction(() => globalThis.brassmoor !== undefined);
-      return { page, errors };
+      page.on('pageerror', (error) => {
+        errors.push(String(error));
+        uncaught.push(String(error));
+      });
+      await prepare?.(page);
+      await page.goto(url);
+      if (ready) await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+      return { page, errors, uncaught };
     },
     async close() {
       await browser.close();
