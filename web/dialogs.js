@@ -90,12 +90,22 @@ export class DialogWindow {
     this.centre();
   }
 
-  // Whole CSS pixels, so that its 1-pixel lines stay sharp.
+  // Over the battlefield's centre, on whole CSS pixels so that its 1-pixel
+  // lines stay sharp, and inside the window: made smaller only where the
+  // window is smaller than the dialog.
   centre() {
     if (!this.shown) return;
-    const left = Math.floor((this.stage.clientWidth - this.element.offsetWidth) / 2);
-    const top = Math.floor((this.stage.clientHeight - this.element.offsetHeight) / 2);
-    Object.assign(this.element.style, { left: `${left}px`, top: `${top}px` });
+    const win = this.stage.ownerDocument.defaultView;
+    const field = this.stage.getBoundingClientRect();
+    const { offsetWidth: width, offsetHeight: height } = this.element;
+    const scale = Math.min(1, win.innerWidth / width, win.innerHeight / height);
+    const place = (start, extent, size, room) =>
+      Math.max(0, Math.min(Math.floor(start + (extent - size * scale) / 2), Math.floor(room - size * scale)));
+    Object.assign(this.element.style, {
+      left: `${place(field.left, field.width, width, win.innerWidth) - field.left}px`,
+      top: `${place(field.top, field.height, height, win.innerHeight) - field.top}px`,
+      transform: scale < 1 ? `scale(${scale})` : '',
+    });
   }
 
   // The size a caption takes at that width, in whole pixels rounded up.

@@ -1,18 +1,26 @@
 // Wires the page together: the compiled game, its timer, the player's input,
-// the dialogs' buttons and the view. Until the game is ready the page says
-// "Loading…"; if it cannot load, the page says what failed.
+// the dialogs' buttons, the view and the page's layout. Until the game is
+// ready the page says "Loading…"; if it cannot load, the page says what
+// failed.
+import { offerFullscreen } from './fullscreen.js';
 import { gameOf } from './game.js';
 import { listenForInput } from './input.js';
-import { keepPlaced } from './layout.js';
+import { Layout } from './layout.js';
 import { loadGame } from './load.js';
 import { Ticker } from './ticker.js';
+import { offerTouchControls } from './touch.js';
 import { View } from './view.js';
 
 const kTickMilliseconds = 25;
 
-const status = document.getElementById('status');
+const byId = (id) => document.getElementById(id);
+const status = byId('status');
 let view;
-keepPlaced(window, document.getElementById('stage'), () => view?.placed());
+const canvas = byId('frm');
+const layout = new Layout(window, { stage: byId('stage'), pad: byId('pad'), commands: byId('commands') },
+  { width: canvas.width, height: canvas.height }, () => view?.placed());
+offerFullscreen(window, byId('fullscreen'));
+layout.place();
 
 let game;
 try {
@@ -36,7 +44,8 @@ if (game !== undefined) {
     ticker.setEnabled(game.timerEnabled());
   };
 
-  listenForInput(document, view.canvas, game, after);
+  const keys = listenForInput(document, view.canvas, game, after);
+  offerTouchControls(window, byId('pad'), byId('commands'), keys, () => layout.place());
 
   const clicks = [
     [view.result, 'btn_quit', game.quit],
@@ -58,7 +67,7 @@ if (game !== undefined) {
     });
     dialog.element.addEventListener('cancel', (event) => event.preventDefault());
   }
-  document.getElementById('play_again').addEventListener('click', () => location.reload());
+  byId('play_again').addEventListener('click', () => location.reload());
 
   // For the page's tests, and for a curious player at the console.
   globalThis.brassmoor = game;

@@ -52,7 +52,7 @@ export class View {
   }
 
   showEnd() {
-    this.doc.getElementById('stage').hidden = true;
+    this.doc.getElementById('play').hidden = true;
     this.doc.getElementById('end_wins').textContent = this.game.wins();
     this.doc.getElementById('end_losses').textContent = this.game.losses();
     this.doc.getElementById('end').hidden = false;

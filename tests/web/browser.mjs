@@ -45,3 +45,24 @@ export async function openBrowser() {
 }
 
 export const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
+
+// The canvas as the game drew it: how many pixels of each colour, a hash of
+// the whole, and where the blue pixels (the player's tank) lie.
+export function picture(page) {
+  return page.evaluate(() => {
+    const canvas = document.getElementById('frm');
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    const counts = {};
+    const blue = [];
+    let hash = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      const key = `${data[i]},${data[i + 1]},${data[i + 2]}`;
+      counts[key] = (counts[key] ?? 0) + 1;
+      hash = (Math.imul(hash, 31) + data[i] + (data[i + 1] << 8) + (data[i + 2] << 16)) | 0;
+      if (key === '0,0,150') blue.push([(i / 4) % canvas.width, Math.floor(i / 4 / canvas.width)]);
+    }
+    return { counts, hash, blue };
+  });
+}
+
+export const centre = (points) => points.reduce(([sx, sy], [x, y]) => [sx + x / points.length, sy + y / points.length], [0, 0]);
