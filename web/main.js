@@ -1,7 +1,7 @@
 // Wires the page together: the compiled game, its timer, the player's input,
 // the dialogs' buttons, the view and the page's layout. Until the game is
 // ready the page says "Loading…"; if it cannot load, the page says what
-// failed.
+// failed. Once it has played, it keeps its files for playing offline.
 import { offerFullscreen } from './fullscreen.js';
 import { gameOf } from './game.js';
 import { listenForInput } from './input.js';
@@ -75,4 +75,8 @@ if (game !== undefined) {
   status.hidden = true;
   view.canvas.focus({ preventScroll: true });
   after();
+
+  // A service worker keeps this release's files, whole, for playing offline.
+  // Only a secure origin (https, or this machine) has one.
+  navigator.serviceWorker?.register('sw.js').catch((error) => console.warn(`Brassmoor cannot play offline: ${error.message}`));
 }

@@ -9,15 +9,28 @@ const kChromiumFlags = [
   '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', '--disable-features=Translate,MediaRouter',
 ];
+const kManifest = 'manifest.webmanifest';
 
 export const webBuild = process.env.BRASSMOOR_WEB_BUILD ?? new URL('../../build/web', import.meta.url).pathname;
 
-export async function openBrowser() {
-  const server = await serve(webBuild);
+// folder: what the server serves; serve(folder) later serves another on the same address.
+export async function openBrowser({ folder = webBuild } = {}) {
+  let server = await serve(folder);
+  const port = server.address().port;
+  const address = `http://127.0.0.1:${port}/`;
+  // The web server does not yet serve the manifest's type: its 404 is then
+  // known, and no fault of the page.
+  const servesManifest = (await fetch(address + kManifest)).ok;
+  if (!servesManifest) console.log(`# scripts/serve_web.mjs answers 404 for ${kManifest}: the page is not installable from it`);
   const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true, args: kChromiumFlags });
-  const address = `http://127.0.0.1:${server.address().port}/`;
+  const stopServing = async () => {
+    server.closeAllConnections();
+    await new Promise((done) => server.close(done));
+  };
   return {
     browser,
+    address,
+    servesManifest,
     // A fresh page of the game; its console errors and uncaught faults are
     // kept, the uncaught ones also on their own. `prepare(page)` runs before
     // the page loads; unless `ready` is false, the game has started on return.
@@ -26,7 +39,9 @@ export async function openBrowser() {
       await page.setViewport(viewport);
       const errors = [], uncaught = [];
       page.on('console', (message) => {
-        if (message.type() === 'error') errors.push(message.text());
+        if (message.type() !== 'error') return;
+        if (!servesManifest && (message.location()?.url?.endsWith(kManifest) || message.text().includes(kManifest))) return;
+        errors.push(message.text());
       });
       page.on('pageerror', (error) => {
         errors.push(String(error));
@@ -37,9 +52,14 @@ export async function openBrowser() {
       if (ready) await page.waitForFunction(() => globalThis.brassmoor !== undefined);
       return { page, errors, uncaught };
     },
+    stopServing,
+    async serve(other) {
+      await stopServing();
+      server = await serve(other, port);
+    },
     async close() {
       await browser.close();
-      server.close();
+      await stopServing();
     },
   };
 }

@@ -13,8 +13,10 @@ after(async () => chromium.close());
 
 const status = (page) => page.$eval('#status', (p) => ({ text: p.textContent, shown: p.checkVisibility(), failed: p.className === 'failed' }));
 
-// Answers a request for `file` with `answer(request)` and lets every other one through.
+// Answers a request for `file` with `answer(request)` and lets every other
+// one through, past any service worker's copy.
 const intercepting = (file, answer) => async (page) => {
+  await page.setBypassServiceWorker(true);
   await page.setRequestInterception(true);
   page.on('request', (request) => (new URL(request.url()).pathname === `/${file}` ? answer(request) : request.continue()));
 };
