@@ -1,14 +1,20 @@
 # The commands the README names: `make run` and `make test`; and for the
 # developers `make web`, `make run-web`, `make test-sanitize`, `make bench`
 # and `make package`. Each installs what is missing, configures and builds
-# before it acts.
+# before it acts: `make run` only what the desktop game needs, in build/game;
+# the others everything the tests need as well.
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: run test test-sanitize bench package setup build web run-web
+.PHONY: run test test-sanitize bench package setup-game setup-test game build web run-web
 
-run: build
-	$(BUILD)/src/desktop/brassmoor
+run: game
+	build/game/src/desktop/brassmoor
+
+# The desktop game alone, in a build folder of its own.
+game: setup-game
+	cmake --preset game
+	cmake --build --preset game
 
 # Both editions: the browser's tests run against build/web.
 test: build web
@@ -19,7 +25,7 @@ test-sanitize:
 	$(MAKE) test PRESET=sanitize
 
 # The browser edition: build/web/index.html with its script and WebAssembly.
-web: setup
+web: setup-game
 	cmake --preset web
 	cmake --build --preset web
 
@@ -43,9 +49,12 @@ bench: build web
 package: build
 	cmake --build --preset $(PRESET) --target package
 
-build: setup
+build: setup-test
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
 
-setup:
-	@bash scripts/setup.sh
+setup-game:
+	@bash scripts/setup.sh game
+
+setup-test:
+	@bash scripts/setup.sh test

@@ -1,6 +1,6 @@
 // Serves the browser edition's folder on 127.0.0.1, for playing it
 // (`make run-web`) and for its tests. Files only: no listing, nothing outside
-// the folder.
+// the folder, and a malformed address is answered 400.
 // Usage: node scripts/serve_web.mjs [FOLDER] [PORT]   (defaults: build/web, 8723)
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
@@ -21,7 +21,14 @@ const kTypes = {
 export function serve(folder, port = 0) {
   const root = resolve(folder);
   const server = createServer(async (request, response) => {
-    const path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    let path;
+    try {
+      path = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    } catch {
+      // A broken escape such as /%E0%A4%A: that request is refused, the server serves on.
+      response.writeHead(400).end();
+      return;
+    }
     const file = normalize(join(root, path.endsWith('/') ? `${path}index.html` : path));
     const type = kTypes[extname(file)];
     if (!file.startsWith(root + sep) || type === undefined) {

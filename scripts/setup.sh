@@ -1,46 +1,86 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Brassmoor need: Debian packages,
-# and the browser tests' npm dependency at the version package-lock.json pins.
-# Idempotent: apt-get and npm run only when something is missing.
+# Installs what one purpose needs, and only what is missing:
+#   scripts/setup.sh game   building and running the desktop game (make run)
+#   scripts/setup.sh test   everything make test builds and runs, the game's needs included
+# Debian packages through apt-get; for the tests also the browser tests' npm
+# packages at the versions package-lock.json pins. Idempotent: apt-get and npm
+# run only when something is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(
+# The desktop game: the compiler, CMake and Qt. The game's maths is musl's
+# sin, cos, atan and pow, compiled from the sources in Debian's emscripten
+# package (which also builds the browser edition).
+game_packages=(
   cmake g++ make pkg-config
   qt6-base-dev
+  emscripten
+)
+
+# What the tests add: their frameworks and benchmarks; the desktop icon and
+# the Debian package (CPack's DEB generator runs `file`); an X server of the
+# end-to-end test's own with a window manager, input and screenshots; the
+# browser edition's tests in Debian's Chromium.
+test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   time
-  # the browser edition; its musl sources also give the desktop its maths
-  emscripten
-  # the desktop icon and the Debian package
-  librsvg2-bin dpkg-dev desktop-file-utils
-  # the end-to-end test: an X server of its own, a window manager, input and screenshots
+  librsvg2-bin dpkg-dev desktop-file-utils file
   xvfb xauth openbox xdotool x11-utils imagemagick
-  # the browser edition's tests
   chromium
 )
 
+# The lists each purpose installs, by name: game stands for game_packages.
+declare -A lists_of=(
+  [game]="game"
+  [test]="game test"
+)
+
+purpose=${1:-}
+if [ -z "$purpose" ] || [ -z "${lists_of[$purpose]+set}" ]; then
+  echo "usage: scripts/setup.sh PURPOSE, one of: ${!lists_of[*]}" >&2
+  exit 2
+fi
+
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q '^install ok installed$'; }
+
 missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
+for list in ${lists_of[$purpose]}; do
+  declare -n packages=${list}_packages
+  for p in "${packages[@]}"; do installed "$p" || missing+=("$p"); done
+  unset -n packages
 done
-# Node.js may come from elsewhere than Debian; only a missing command asks for Debian's.
-command -v node >/dev/null || missing+=(nodejs)
-command -v npm >/dev/null || missing+=(npm)
+# The tests run Node.js and npm, which may come from elsewhere than Debian:
+# only a missing command asks for Debian's.
+if [ "$purpose" = test ]; then
+  command -v node >/dev/null || missing+=(nodejs)
+  command -v npm >/dev/null || missing+=(npm)
+fi
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
   sudo=()
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # apt's own account of the download and the disk it takes is all it shows,
+  # unless it fails.
+  log=$(mktemp)
+  trap 'rm -f "$log"' EXIT
+  if ! "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+      apt-get install -y -q --no-install-recommends "${missing[@]}" > "$log"; then
+    tail -n 30 "$log" >&2
+    exit 1
+  fi
+  grep -E '^(Need to get|After this operation)' "$log" | sed 's/^/setup: /' || true
 fi
 
-# puppeteer-core drives Debian's Chromium; it downloads no browser of its own.
-# The lock file installed last is kept beside the packages, to tell a change.
-installed=tests/web/node_modules/.installed-package-lock.json
-if ! cmp -s tests/web/package-lock.json "$installed"; then
-  echo "setup: installing the browser tests' npm packages"
-  npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
-  cp tests/web/package-lock.json "$installed"
+if [ "$purpose" = test ]; then
+  # puppeteer-core drives Debian's Chromium; it downloads no browser of its own.
+  # The lock file installed last is kept beside the packages, to tell a change.
+  lock=tests/web/package-lock.json
+  installed_lock=tests/web/node_modules/.installed-package-lock.json
+  if ! cmp -s "$lock" "$installed_lock"; then
+    echo "setup: installing the browser tests' npm packages"
+    npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
+    cp "$lock" "$installed_lock"
+  fi
 fi

@@ -43,12 +43,12 @@ void BattlefieldWindow::setTimerEnabled(bool enabled) {
 }
 
 ResultDialog& BattlefieldWindow::frm_winlose() {
-  if (!resultDialog_) resultDialog_ = std::make_unique<ResultDialogWindow>(*this, exitProcess_);
+  if (!resultDialog_) resultDialog_ = std::make_unique<ResultDialogWindow>(*this, *this, exitProcess_);
   return *resultDialog_;
 }
 
 HelpDialog& BattlefieldWindow::frm_help() {
-  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialogWindow>(*this);
+  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialogWindow>(*this, *this);
   return *helpDialog_;
 }
 

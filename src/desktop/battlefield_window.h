@@ -61,7 +61,9 @@ class BattlefieldWindow : public QWidget, public Frame {
   Game game_{*this, random_};
   std::string tag_ = "0";
   ProcessExit exitProcess_;
-  std::unique_ptr<ResultDialogWindow> resultDialog_;  // created on first reference
+  // Created on first reference. They are the battlefield's child windows too;
+  // deleting one takes it off the battlefield's children, so none is deleted twice.
+  std::unique_ptr<ResultDialogWindow> resultDialog_;
   std::unique_ptr<HelpDialogWindow> helpDialog_;
   QTimer tmr{this};
   KeyReleaseHoldBack heldReleases_;

@@ -1,5 +1,6 @@
 #include "desktop/dialog_window.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -16,13 +17,16 @@ namespace {
 
 constexpr Qt::WindowFlags kTitleBarWithCloseOnly = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+// States a window manager may put a dialog in, though it asks for a fixed size
+// and for no minimise or maximise button.
+constexpr Qt::WindowStates kNotNormal = Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
-DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks)
-    : QDialog(nullptr, kTitleBarWithCloseOnly), tabledClient_(layout.clientWidth, layout.clientHeight) {
+DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks, QWidget& battlefield)
+    : QDialog(&battlefield, kTitleBarWithCloseOnly), tabledClient_(layout.clientWidth, layout.clientHeight) {
   setObjectName(text(layout.name));
   setWindowTitle(text(layout.title));
   setFixedSize(tabledClient_);
@@ -69,15 +73,41 @@ void DialogWindow::fitCaptions() {
   setFixedSize(fitted.clientWidth, fitted.clientHeight);
 }
 
-// Centred, frame and all, at the first showing, when the frame's size is known;
-// from then on the dialog comes back wherever the player left it.
+void DialogWindow::setVisible(bool visible) {
+  // A dialog hidden while minimised would otherwise come back minimised.
+  if (visible) setWindowState(windowState() & ~kNotNormal);
+  QDialog::setVisible(visible);
+  if (!visible) return;
+  raise();
+  activateWindow();
+}
+
+// Centred, frame and all, at the first showing; from then on the dialog comes
+// back wherever the player left it. An X11 window manager frames the dialog
+// only as it maps it: the frame is known from its first exposure on, not yet here.
 void DialogWindow::showEvent(QShowEvent*) {
   if (placed_) return;
   placed_ = true;
+  centreOnScreen();
+  windowHandle()->installEventFilter(this);
+}
+
+bool DialogWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    windowHandle()->removeEventFilter(this);
+    centreOnScreen();
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+// Placed by its client area: move() would place the frame by the frame Qt
+// noted last, which may be older than the one the window manager reports now.
+void DialogWindow::centreOnScreen() {
   const QScreen* s = screen();
   if (!s) return;
-  const QSize withFrame = size().grownBy(windowHandle()->frameMargins());
-  move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, withFrame, s->geometry()).topLeft());
+  const QMargins frame = windowHandle()->frameMargins();
+  const QRect framed = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size().grownBy(frame), s->geometry());
+  setGeometry(framed - frame);
 }
 
 void DialogWindow::placeButton(const dialog_layout::Control& tabled, std::function<void()> click) {

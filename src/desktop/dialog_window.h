@@ -3,6 +3,9 @@
 // its labels and buttons at the boxes the shared layout gives. A caption that does not fit its
 // box at the desktop's font grows the box, and the dialog with it, rather than
 // being cut off. Esc does nothing inside it; the title bar's close only hides it.
+// It belongs to the battlefield, so the window manager keeps it above the
+// battlefield, and it is modeless: the battlefield still takes the keys and
+// the mouse when it has the focus.
 #pragma once
 
 #include <QDialog>
@@ -17,17 +20,24 @@ class QLabel;
 class QPushButton;
 
 class DialogWindow : public QDialog {
+ public:
+  // Every showing brings the dialog back whole, in whatever state the window
+  // manager left it: neither minimised, maximised nor full-screen, on top and active.
+  void setVisible(bool visible) override;
+
  protected:
   // What each button runs when clicked, by the button's name.
   using Clicks = std::map<std::string_view, std::function<void()>>;
 
   // Controls are placed in their tab order; the first button takes the focus.
-  DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks);
+  // The dialog is a window of its own, kept above `battlefield`.
+  DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks, QWidget& battlefield);
 
   QLabel* label(std::string_view name) const;
   void setCaption(QLabel* label, const QString& caption);
 
   void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
@@ -40,6 +50,7 @@ class DialogWindow : public QDialog {
   Control* place(Control* control, const dialog_layout::Control& tabled);
   void placeButton(const dialog_layout::Control& tabled, std::function<void()> click);
   void fitCaptions();
+  void centreOnScreen();
 
   const QSize tabledClient_;
   std::vector<TabledControl> controls_;

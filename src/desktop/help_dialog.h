@@ -7,7 +7,7 @@
 
 class HelpDialogWindow : public DialogWindow, public HelpDialog {
  public:
-  explicit HelpDialogWindow(Frame& frm);
+  HelpDialogWindow(Frame& frm, QWidget& battlefield);
 
   bool Visible() const override { return isVisible(); }
   void setVisible(bool visible) override { DialogWindow::setVisible(visible); }

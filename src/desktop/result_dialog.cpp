@@ -19,10 +19,12 @@ void endProcessAtOnce(int status) {
   std::_Exit(status);    // no other handler, window or destructor runs
 }
 
-ResultDialogWindow::ResultDialogWindow(Frame& frm, ProcessExit exitProcess)
-    : DialogWindow(dialog_layout::kResult, {{"btn_quit", [this] { btn_quit_Click(); }},
-                                            {"Command1", [this] { Command1_Click(); }},
-                                            {"Command2", [this] { Command2_Click(); }}}),
+ResultDialogWindow::ResultDialogWindow(Frame& frm, QWidget& battlefield, ProcessExit exitProcess)
+    : DialogWindow(dialog_layout::kResult,
+                   {{"btn_quit", [this] { btn_quit_Click(); }},
+                    {"Command1", [this] { Command1_Click(); }},
+                    {"Command2", [this] { Command2_Click(); }}},
+                   battlefield),
       frm(frm),
       exitProcess_(std::move(exitProcess)),
       Label3(label("Label3")),

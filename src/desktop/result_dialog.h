@@ -13,7 +13,7 @@ using ProcessExit = std::function<void(int status)>;
 
 class ResultDialogWindow : public DialogWindow, public ResultDialog {
  public:
-  ResultDialogWindow(Frame& frm, ProcessExit exitProcess);
+  ResultDialogWindow(Frame& frm, QWidget& battlefield, ProcessExit exitProcess);
 
   bool Visible() const override { return isVisible(); }
   void setVisible(bool visible) override { DialogWindow::setVisible(visible); }

@@ -107,12 +107,20 @@ void openBoth(PlayerWindow& w) {
   for (const DialogRow& d : kDialogs) QTest::keyClick(&w.frm, d.key);
 }
 
-// Opens a dialog by its key and waits until it has the keyboard focus.
+bool becomesActive(QWidget* window) {
+  return QTest::qWaitFor([&] { return QApplication::activeWindow() == window; }, kPatience);
+}
+
+// Opens a dialog by its key, pressed on the battlefield with the focus as in
+// play, and waits until the dialog has the focus. Not qWaitForWindowActive:
+// Qt counts a dialog active as soon as any window of its battlefield is.
 QWidget* open(PlayerWindow& w, Qt::Key key, const char* dialog) {
+  w.frm.show();
+  w.frm.activateWindow();
+  if (!becomesActive(&w.frm)) return nullptr;
   QTest::keyClick(&w.frm, key);
   QWidget* shown = topLevel(dialog);
-  if (shown && !QTest::qWaitForWindowActive(shown)) return nullptr;
-  return shown;
+  return shown && becomesActive(shown) ? shown : nullptr;
 }
 
 QString focusName() {
@@ -238,6 +246,24 @@ TEST(DialogsTest, EachDialogIsAFixedTitledWindowWithOnlyACloseControlCentredOnTh
     const QPointF offCentre = QRectF(dialog->frameGeometry()).center() - QRectF(dialog->screen()->geometry()).center();
     EXPECT_LE(std::abs(offCentre.x()), 1.0) << c.name;
     EXPECT_LE(std::abs(offCentre.y()), 1.0) << c.name;
+  }
+}
+
+// The window manager may have minimised a dialog, or made it full-screen, when
+// its key hides it: its next showing brings it back normal and with the focus.
+TEST(DialogsTest, EveryShowingBringsTheDialogBackNormalAndActiveWhateverStateItWasHiddenIn) {
+  for (const DialogRow& d : kDialogs) {
+    for (const Qt::WindowState left : {Qt::WindowMinimized, Qt::WindowMaximized, Qt::WindowFullScreen}) {
+      PlayerWindow w;
+      QWidget* dialog = open(w, d.key, d.name);
+      ASSERT_NE(dialog, nullptr) << d.name;
+      dialog->setWindowState(left);
+      QTest::keyClick(&w.frm, d.key);
+      ASSERT_FALSE(dialog->isVisible()) << d.name;
+
+      EXPECT_EQ(open(w, d.key, d.name), dialog) << d.name << " active, after " << left;
+      EXPECT_EQ(dialog->windowState() & ~Qt::WindowActive, Qt::WindowNoState) << d.name << " after " << left;
+    }
   }
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays Brassmoor as a person would: the real binary on a real X server, driven
-# with xdotool, judged by screenshots. Each step names what it checks; a failed
+# with xdotool, judged by screenshots and by what the window manager says of
+# its windows (never by timing). Each step names what it checks; a failed
 # check keeps every screenshot taken and names them.
 # Usage, on an X server with a window manager: play_test.sh BRASSMOOR ARTEFACT_DIR
 set -Eeuo pipefail
@@ -144,6 +145,26 @@ expect_dialog() {
   expect_still "$1-shown"
 }
 
+# centred LEFT TOP WIDTH HEIGHT: the box lies centred on the screen, the
+# margins either side differing by at most the odd pixel.
+centred() {
+  local dx=$((2 * $1 + $3 - kScreenWidth)) dy=$((2 * $2 + $4 - kScreenHeight))
+  [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ]
+}
+
+# expect_frame_centred TITLE: the dialog shown for the first time, $dialog,
+# is centred frame and all, its title bar included.
+expect_frame_centred() {
+  eventually frame_centred "$dialog" ||
+    fail "the $1 dialog's frame at ($FRAME_X, $FRAME_Y), $FRAME_WIDTH x $FRAME_HEIGHT, is not centred on the screen"
+  [ "$TOP" -gt 0 ] || fail "the $1 dialog has no title bar: $(xprop -id "$dialog" _NET_FRAME_EXTENTS)"
+}
+
+frame_centred() {
+  frame_geometry "$1"
+  centred "$FRAME_X" "$FRAME_Y" "$FRAME_WIDTH" "$FRAME_HEIGHT"
+}
+
 # wait_for_exit SECONDS WHY: the game ends within the time, with status 0.
 wait_for_exit() {
   local status=0
@@ -162,10 +183,7 @@ start_game
 [ "$WIDTH x $HEIGHT" = "$kFieldWidth x $kFieldHeight" ] || fail "the window is $WIDTH x $HEIGHT"
 xprop -id "$field_window" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0$' ||
   fail "the window has a frame: $(xprop -id "$field_window" _NET_FRAME_EXTENTS)"
-# Centred: the margins either side differ by at most the odd pixel.
-[ $((2 * X + WIDTH - kScreenWidth)) -ge -1 ] && [ $((2 * X + WIDTH - kScreenWidth)) -le 1 ] &&
-  [ $((2 * Y + HEIGHT - kScreenHeight)) -ge -1 ] && [ $((2 * Y + HEIGHT - kScreenHeight)) -le 1 ] ||
-  fail "the window at ($X, $Y) is not centred"
+centred "$X" "$Y" "$WIDTH" "$HEIGHT" || fail "the window at ($X, $Y) is not centred"
 
 step "2: white battlefield, black tanks, one blue tank"
 at_ms_after_start 1000
@@ -244,6 +262,7 @@ expect_running resumed
 step "6: Esc shows the result, Back goes on"
 press Escape
 expect_dialog Result 213 112
+expect_frame_centred Result
 click_button "$dialog" 140 80  # Back
 wait_until_hidden "$dialog"
 expect_running back
@@ -251,19 +270,49 @@ expect_running back
 step "7: F1 shows the help, Close goes on"
 press F1
 expect_dialog Help 305 175
+expect_frame_centred Help
 click_button "$dialog" 52 148  # Close
 wait_until_hidden "$dialog"
 expect_running closed-help
 
-step "8: Esc, then Quit ends the game"
+step "8: a shown dialog stays in sight, and the battlefield takes the keys"
 press Escape
 expect_dialog Result 213 112
+result=$dialog
+# A click on the battlefield gives it the focus, and it rises, but not over its dialog.
+xdotool mousemove $((field_x + 20)) $((field_y + 20)) click 1
+eventually active "$field_window" || fail "the clicked battlefield did not take the focus: $(window_state "$result")"
+above "$result" "$field_window" || fail "the clicked battlefield rose over the Result dialog: $(window_state "$result")"
+xdotool key p
+expect_running "P on the battlefield with the Result dialog open"
+xdotool key F1
+find_window Help
+eventually active "$window" || fail "the Help dialog did not take the focus: $(window_state "$window")"
+on_top "$window" && above "$result" "$field_window" ||
+  fail "the Help dialog is not on top, the Result dialog over the battlefield: $(window_state "$window")"
+press F1
+wait_until_hidden "$window"
+# Minimised, the dialog takes its battlefield with it, and brought back, the
+# battlefield brings its dialog, as a task bar or Alt+Tab would.
+xdotool windowminimize "$result"
+eventually iconic "$result" || fail "the Result dialog was not minimised: $(window_state "$result")"
+xdotool windowactivate --sync "$field_window"
+eventually whole "$result" || fail "the Result dialog did not come back with the battlefield: $(window_state "$result")"
+above "$result" "$field_window" || fail "the Result dialog came back under the battlefield: $(window_state "$result")"
+press Escape
+wait_until_hidden "$result"
+press Escape
+eventually active "$result" || fail "the Result dialog shown again did not take the focus: $(window_state "$result")"
+whole "$result" && on_top "$result" || fail "the Result dialog shown again is not whole on top: $(window_state "$result")"
+expect_dialog Result 213 112
+
+step "9: Quit ends the game"
 click_button "$dialog" 60 80  # Quit
 wait_for_exit 1 "Quit"
 written=$(find "$scratch/cwd" "$scratch/home" -mindepth 1)
 [ -z "$written" ] || fail "the game wrote files: $written"
 
-step "9: the window manager closing the battlefield ends the game, even with a dialog shown"
+step "10: the window manager closing the battlefield ends the game, even with a dialog shown"
 start_game
 press Escape
 expect_dialog Result 213 112

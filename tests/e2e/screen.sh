@@ -1,5 +1,6 @@
-# The X screen as the end-to-end test sees it: windows found by title,
-# clicks, screenshots and the pixels read from them.
+# The X screen as the end-to-end test sees it: windows found by title, how the
+# window manager stacks, frames and shows them, clicks, screenshots and the
+# pixels read from them.
 # Sourced; needs $artefacts, a folder for the pictures, and a fail function.
 
 readonly kWindowWait=10  # seconds a window may take to appear
@@ -21,9 +22,72 @@ wait_until_hidden() {
   fail "window $1 is still shown"
 }
 
+# eventually COMMAND...: polls until COMMAND succeeds, for at most 5 s; false
+# if it never does. The window manager answers a request in its own time.
+eventually() {
+  for _ in $(seq 100); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+# stacking: the windows the window manager manages, bottom to top, in hex.
+stacking() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^[^#]*# //; s/,//g'
+}
+
+# above WINDOW OTHER: the window manager stacks WINDOW over OTHER.
+above() {
+  stacking | awk -v w="$(printf '0x%x' "$1")" -v o="$(printf '0x%x' "$2")" '
+    { for (i = 1; i <= NF; i++) { if ($i == w) wi = i; if ($i == o) oi = i } }
+    END { exit !(wi && oi && wi > oi) }'
+}
+
+# on_top WINDOW: no managed window is stacked over it.
+on_top() {
+  [ "$(stacking | awk '{ print $NF }')" = "$(printf '0x%x' "$1")" ]
+}
+
+# active WINDOW: the window manager has given WINDOW the focus.
+active() {
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]
+}
+
+# iconic WINDOW: the window manager shows WINDOW minimised.
+iconic() {
+  [[ $(xprop -id "$1" WM_STATE) == *'window state: Iconic'* ]]
+}
+
+# whole WINDOW: shown, and neither minimised, maximised nor full-screen.
+whole() {
+  local state
+  state=$(xprop -id "$1" WM_STATE _NET_WM_STATE)
+  [[ $state == *'window state: Normal'* && ! $state =~ _HIDDEN|_MAXIMIZED|_FULLSCREEN ]]
+}
+
+# window_state WINDOW: what the window manager says of WINDOW, for a failure's message.
+window_state() {
+  printf '0x%x: %s; stacking: %s; active: %s' "$1" "$(xprop -id "$1" WM_STATE _NET_WM_STATE | tr -s '\n\t' '  ')" \
+    "$(stacking)" "$(printf '0x%x' "$(xdotool getactivewindow 2>/dev/null || echo 0)")"
+}
+
 # window_geometry WINDOW: sets X, Y, WIDTH and HEIGHT of the window's client area.
 window_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
+}
+
+# frame_geometry WINDOW: sets FRAME_X, FRAME_Y, FRAME_WIDTH and FRAME_HEIGHT of
+# the frame the window manager put around the window, and TOP, its title bar's
+# height. (xdotool reports a framed window's position off by its frame.)
+frame_geometry() {
+  local left right bottom client_x client_y client_width client_height
+  read -r left right TOP bottom <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/^.*= //; s/,//g')"
+  read -r client_x client_y client_width client_height <<<"$(xwininfo -id "$1" | awk -F: '
+    /Absolute upper-left X/ { x = $2 } /Absolute upper-left Y/ { y = $2 }
+    /^ *Width/ { w = $2 } /^ *Height/ { h = $2 } END { print x, y, w, h }')"
+  FRAME_X=$((client_x - left)) FRAME_Y=$((client_y - TOP))
+  FRAME_WIDTH=$((left + client_width + right)) FRAME_HEIGHT=$((TOP + client_height + bottom))
 }
 
 # click_button WINDOW X Y: a left click at (X, Y) of the window's client area.

@@ -1,6 +1,8 @@
 // The simulator's command line: what it accepts, and a clear one-line refusal
 // with exit status 2 for anything else.
 #include <QProcess>
+#include <QTemporaryDir>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -69,8 +71,10 @@ TEST(SimOptionsTest, BadOptionsGiveOneLineNamingTheProblemAndStatusTwo) {
       {{"--ticks", "5", "--levels", "3"}, "cannot both"},
       {{"--seed", "1", "--seed", "2"}, "twice"},
       {{"--trace", ""}, "--trace"},
-      {{"--bogus", "1"}, "unknown option --bogus"},
+      {{"--bogus", "1"}, "unknown option '--bogus'"},
       {{"ticks"}, "unexpected argument 'ticks'"},
+      {{"--trace", "--json"}, "--trace needs a value, not the option '--json'"},
+      {{"--input", "--ticks", "5"}, "not the option '--ticks'"},
   };
   for (const Case& c : cases) {
     const Outcome outcome = simulate(c.args);
@@ -81,14 +85,51 @@ TEST(SimOptionsTest, BadOptionsGiveOneLineNamingTheProblemAndStatusTwo) {
   }
 }
 
-TEST(SimOptionsTest, MissingFilesAreRefusedBeforeAnythingRuns) {
-  const Outcome noScript = simulate({"--input", "/nonexistent/script.txt"});
-  EXPECT_EQ(noScript.status, 2);
-  EXPECT_NE(noScript.err.find("/nonexistent/script.txt"), std::string::npos);
+TEST(SimOptionsTest, UnreadableFilesAreRefusedBeforeAnythingRuns) {
+  QTemporaryDir dir;
+  const std::string folder = dir.path().toStdString();
+  struct Case {
+    std::vector<std::string> args;
+    std::string says;
+  } const cases[] = {
+      {{"--input", "/nonexistent/script.txt"}, "cannot read the input script '/nonexistent/script.txt'"},
+      {{"--input", folder}, "cannot read the input script '" + folder + "'"},
+      {{"--input", "/dev/zero"}, "/dev/zero line 1: longer than 1000 bytes"},
+      {{"--trace", "/nonexistent/folder/trace.jsonl"}, "cannot write the trace"},
+      {{"--trace", folder}, "cannot write the trace"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--ticks", "1"});
+    const Outcome outcome = simulate(args);
+    EXPECT_EQ(outcome.status, 2) << c.says;
+    EXPECT_TRUE(oneLine(outcome.err)) << outcome.err;
+    EXPECT_NE(outcome.err.find(c.says), std::string::npos) << outcome.err;
+    EXPECT_EQ(outcome.out, "") << "nothing runs";
+  }
+}
 
-  const Outcome noTrace = simulate({"--ticks", "1", "--trace", "/nonexistent/folder/trace.jsonl"});
-  EXPECT_EQ(noTrace.status, 2);
-  EXPECT_TRUE(oneLine(noTrace.err));
+TEST(SimOptionsTest, EchoedInputIsCutShortWithItsControlBytesEscaped) {
+  const std::string huge(1 << 20, '7');
+  const std::string escape = "\x1b]0;owned\x07\x1b[2J";
+  QTemporaryDir dir;
+  const std::string script = dir.filePath("script.txt").toStdString();
+  std::ofstream(script) << "1 move " << std::string(900, '7') << "x 2\n";  // a line is at most 1000 bytes
+  const struct {
+    std::vector<std::string> args;
+    std::string says;
+  } cases[] = {
+      {{"--input", script}, "'" + std::string(60, '7') + "'... (901 bytes)"},
+      {{escape}, "unexpected argument '\\x1b]0;owned\\x07\\x1b[2J'"},
+      {{"--ticks", huge}, "'" + std::string(60, '7') + "'... (1048576 bytes)"},
+  };
+  for (const auto& c : cases) {
+    const Outcome outcome = simulate(c.args);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_NE(outcome.err.find(c.says), std::string::npos) << outcome.err.substr(0, 300);
+    EXPECT_LT(outcome.err.size(), 300U);
+    EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos) << "no escape sequence reaches the terminal";
+  }
 }
 
 TEST(SimOptionsTest, TheProgramItselfExitsWithTheStatusAndPrintsTheSummary) {

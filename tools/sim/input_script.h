@@ -21,7 +21,8 @@ struct InputEvent {
 const char* eventName(InputEvent::Kind kind);
 
 // Reads a whole script. Blank lines and lines starting with # are skipped.
-// A bad line throws UsageError naming the source and the line number.
+// A bad line (a bad event, or a line of more than 1000 bytes) throws
+// UsageError naming the source and the line number and saying what is wrong.
 std::vector<InputEvent> readInputScript(std::istream& in, const std::string& source);
 
 // Applies one event through the game's handler, run like the window runs it.

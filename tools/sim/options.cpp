@@ -3,6 +3,8 @@
 #include <charconv>
 #include <set>
 
+#include "quote.h"
+
 const char* const kUsage =
     "usage: brassmoor-sim [--seed N] [--ticks N | --levels N] [--enemies N]\n"
     "                     [--input FILE] [--trace FILE] [--png DIR [--every K]] [--json]\n"
@@ -31,7 +33,7 @@ T wholeNumber(const std::string& option, const std::string& text, T least, T mos
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value);
   if (error != std::errc() || stop != end || value < least || value > most) {
-    throw UsageError(option + " takes " + what + ", not '" + text + "'");
+    throw UsageError(option + " takes " + what + ", not " + quote(text));
   }
   return value;
 }
@@ -44,15 +46,21 @@ Options parseOptions(const std::vector<std::string>& args) {
   bool levelsGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
+    if (option.rfind("--", 0) != 0) throw UsageError("unexpected argument " + quote(option));
+    const bool flag = option == "--json" || option == "--help";
+    if (!flag && kValued.find(option) == kValued.end()) throw UsageError("unknown option " + quote(option));
     if (!seen.insert(option).second) throw UsageError(option + " is given twice");
-    if (option == "--json" || option == "--help") {
+    if (flag) {
       (option == "--json" ? options.json : options.help) = true;
       continue;
     }
-    if (option.rfind("--", 0) != 0) throw UsageError("unexpected argument '" + option + "'");
-    if (kValued.find(option) == kValued.end()) throw UsageError("unknown option " + option);
     if (i + 1 == args.size()) throw UsageError(option + " needs a value");
     const std::string& value = args[++i];
+    // `--trace --json` would otherwise write a trace named --json.
+    if (value.rfind("--", 0) == 0) {
+      throw UsageError(option + " needs a value, not the option " + quote(value) + " (a file of that name: ./" +
+                       escape(value) + ")");
+    }
     if (option == "--seed") {
       options.seed = wholeNumber<std::uint64_t>(option, value, 0, UINT64_MAX, "a whole number from 0 to 2^64 - 1");
     } else if (option == "--ticks") {

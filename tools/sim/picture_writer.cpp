@@ -5,12 +5,13 @@
 #include <system_error>
 #include <utility>
 
+#include "quote.h"
 #include "usage_error.h"
 
 PictureWriter::PictureWriter(std::string folder, PictureSaver save) : folder_(std::move(folder)), save_(std::move(save)) {
   std::error_code error;
   std::filesystem::create_directories(folder_, error);
-  if (error || !std::filesystem::is_directory(folder_)) throw UsageError("cannot create the folder " + folder_);
+  if (error || !std::filesystem::is_directory(folder_)) throw UsageError("cannot create the folder " + quote(folder_));
 }
 
 void PictureWriter::writeTick(const Canvas& canvas, long long tick) const {

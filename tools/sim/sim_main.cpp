@@ -1,16 +1,54 @@
 #include "sim_main.h"
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <istream>
 #include <utility>
 
+#include "quote.h"
 #include "simulation.h"
 
 namespace {
 
+// A script file read through C stdio, whose error flag tells a failing read
+// (a folder, a device that fails) from the end of the file on every build.
+// The C++ libraries do not: one of them reads either as the end.
+class ScriptFile final : public std::streambuf {
+ public:
+  explicit ScriptFile(const std::string& path) : path_(path), file_(std::fopen(path.c_str(), "rb")) {
+    if (file_ == nullptr) fail();
+  }
+  ScriptFile(const ScriptFile&) = delete;
+  ScriptFile& operator=(const ScriptFile&) = delete;
+  ~ScriptFile() override { std::fclose(file_); }
+
+ protected:
+  int_type underflow() override {
+    const std::size_t got = std::fread(buffer_, 1, sizeof buffer_, file_);
+    if (got == 0) {
+      if (std::ferror(file_)) fail();
+      return traits_type::eof();
+    }
+    setg(buffer_, buffer_, buffer_ + got);
+    return traits_type::to_int_type(buffer_[0]);
+  }
+
+ private:
+  [[noreturn]] void fail() const {
+    throw UsageError("cannot read the input script " + quote(path_) + ": " + std::strerror(errno));
+  }
+
+  std::string path_;
+  std::FILE* file_;
+  char buffer_[4096];
+};
+
 std::vector<InputEvent> readScript(const std::string& path) {
   if (path.empty()) return {};
-  std::ifstream in(path);
-  if (!in) throw UsageError("cannot read the input script " + path);
+  ScriptFile file(path);
+  std::istream in(&file);
   return readInputScript(in, path);
 }
 
@@ -27,7 +65,7 @@ int simMain(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     std::ofstream trace;
     if (!options.traceFile.empty()) {
       trace.open(options.traceFile);
-      if (!trace) throw UsageError("cannot write the trace " + options.traceFile);
+      if (!trace) throw UsageError("cannot write the trace " + quote(options.traceFile) + ": " + std::strerror(errno));
     }
     Simulation sim(options, std::move(script), trace.is_open() ? &trace : nullptr, std::move(savePicture));
     sim.run();
