@@ -6,7 +6,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: run test test-sanitize bench package setup-game setup-test game build web run-web
+.PHONY: run test test-sanitize bench package setup-game setup-web setup-test game build web run-web
 
 run: game
 	build/game/src/desktop/brassmoor
@@ -25,7 +25,7 @@ test-sanitize:
 	$(MAKE) test PRESET=sanitize
 
 # The browser edition: build/web/index.html with its script and WebAssembly.
-web: setup-game
+web: setup-web
 	cmake --preset web
 	cmake --build --preset web
 
@@ -55,6 +55,9 @@ build: setup-test
 
 setup-game:
 	@bash scripts/setup.sh game
+
+setup-web:
+	@bash scripts/setup.sh web
 
 setup-test:
 	@bash scripts/setup.sh test

@@ -9,7 +9,6 @@ const kChromiumFlags = [
   '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', '--disable-features=Translate,MediaRouter',
 ];
-const kManifest = 'manifest.webmanifest';
 
 export const webBuild = process.env.BRASSMOOR_WEB_BUILD ?? new URL('../../build/web', import.meta.url).pathname;
 
@@ -18,10 +17,6 @@ export async function openBrowser({ folder = webBuild } = {}) {
   let server = await serve(folder);
   const port = server.address().port;
   const address = `http://127.0.0.1:${port}/`;
-  // The web server does not yet serve the manifest's type: its 404 is then
-  // known, and no fault of the page.
-  const servesManifest = (await fetch(address + kManifest)).ok;
-  if (!servesManifest) console.log(`# scripts/serve_web.mjs answers 404 for ${kManifest}: the page is not installable from it`);
   const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true, args: kChromiumFlags });
   const stopServing = async () => {
     server.closeAllConnections();
@@ -30,7 +25,6 @@ export async function openBrowser({ folder = webBuild } = {}) {
   return {
     browser,
     address,
-    servesManifest,
     // A fresh page of the game; its console errors and uncaught faults are
     // kept, the uncaught ones also on their own. `prepare(page)` runs before
     // the page loads; unless `ready` is false, the game has started on return.
@@ -40,7 +34,6 @@ export async function openBrowser({ folder = webBuild } = {}) {
       const errors = [], uncaught = [];
       page.on('console', (message) => {
         if (message.type() !== 'error') return;
-        if (!servesManifest && (message.location()?.url?.endsWith(kManifest) || message.text().includes(kManifest))) return;
         errors.push(message.text());
       });
       page.on('pageerror', (error) => {
