@@ -1,19 +1,18 @@
 // The game module's calls under plain names: the six input handlers with the
 // game's own codes, the tick, the dialog buttons, and the reads the view needs.
 // Every rule is in the compiled game; this only passes values across. The
-// game's tables come with it: the dialogs' layout and the input codes.
+// game's tables come with it: the battlefield's size, the dialogs' layout and
+// the input codes.
 
-const kWidth = 723;   // the battlefield, in pixels
-const kHeight = 651;
 const kBytesPerPixel = 4;  // red, green, blue, alpha
 const kNumbersPerRect = 4;  // left, top, width, height
 
 export function gameOf(module) {
   const text = (pointer) => module.UTF8ToString(pointer);
-  const { dialogs, codes } = JSON.parse(text(module._bm_tables()));
+  const { battlefield: [width, height], dialogs, codes } = JSON.parse(text(module._bm_tables()));
   return {
-    width: kWidth,
-    height: kHeight,
+    width,  // the battlefield, in pixels
+    height,
     dialogs,  // in the game's order, each with its name, title, client size and controls in tab order
     // The code of that name in the game's table.
     code: (name) => {
@@ -64,7 +63,7 @@ export function gameOf(module) {
     },
 
     // The canvas's own memory, read in place: the view copies from it.
-    pixels: () => new Uint8ClampedArray(module.HEAPU8.buffer, module._bm_pixels(), kWidth * kHeight * kBytesPerPixel),
+    pixels: () => new Uint8ClampedArray(module.HEAPU8.buffer, module._bm_pixels(), width * height * kBytesPerPixel),
     // The rectangles painted since the last call, as left, top, width, height.
     takeDamage: () => {
       const count = module._bm_take_damage();

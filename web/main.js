@@ -17,8 +17,10 @@ const byId = (id) => document.getElementById(id);
 const status = byId('status');
 let view;
 const canvas = byId('frm');
-const layout = new Layout(window, { stage: byId('stage'), pad: byId('pad'), commands: byId('commands') },
-  { width: canvas.width, height: canvas.height }, () => view?.placed());
+// The canvas keeps the battlefield's shape while the game loads, and takes its
+// size from the game once it has.
+const layout = new Layout(window, { stage: byId('stage'), pad: byId('pad'), commands: byId('commands') }, canvas,
+  () => view?.placed());
 offerFullscreen(window, byId('fullscreen'));
 layout.place();
 
@@ -32,6 +34,8 @@ try {
 }
 
 if (game !== undefined) {
+  [canvas.width, canvas.height] = [game.width, game.height];
+  layout.place();
   view = new View(document, game);
   const ticker = new Ticker(() => {
     game.tick();
