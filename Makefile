@@ -6,7 +6,7 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: run test test-sanitize bench package setup-game setup-test setup-windows game build web run-web windows
+.PHONY: run test test-sanitize bench package setup-game setup-web setup-test setup-windows game build web run-web windows
 
 run: game
 	build/game/src/desktop/brassmoor
@@ -27,7 +27,7 @@ test-sanitize:
 	$(MAKE) test PRESET=sanitize
 
 # The browser edition: build/web/index.html with its script and WebAssembly.
-web: setup-game
+web: setup-web
 	cmake --preset web
 	cmake --build --preset web
 
@@ -65,6 +65,9 @@ build: setup-test
 
 setup-game:
 	@bash scripts/setup.sh game
+
+setup-web:
+	@bash scripts/setup.sh web
 
 setup-test:
 	@bash scripts/setup.sh test

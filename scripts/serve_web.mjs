@@ -15,6 +15,7 @@ const kTypes = {
   '.wasm': 'application/wasm',
   '.png': 'image/png',
   '.svg': 'image/svg+xml',
+  '.webmanifest': 'application/manifest+json',
 };
 
 // Resolves with the server once it listens; port 0 takes any free port.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what one purpose needs, and only what is missing:
 #   scripts/setup.sh game      building and running the desktop game (make run)
+#   scripts/setup.sh web       building and serving the browser edition (make web, make run-web)
 #   scripts/setup.sh windows   building the Windows edition (make windows)
 #   scripts/setup.sh test      everything make test builds and runs, the game's needs included
 # Debian packages through apt-get; for the tests also the browser tests' npm
@@ -18,14 +19,19 @@ game_packages=(
   emscripten
 )
 
-# What the tests add: their frameworks and benchmarks; the desktop icon and
-# the Debian package (CPack's DEB generator runs `file`); an X server of the
+# The browser edition adds its icons, rendered from the desktop's SVG; its
+# compiler is the emscripten package's.
+web_packages=(
+  librsvg2-bin
+)
+
+# What the tests add: their frameworks and benchmarks; the Debian package (CPack's DEB generator runs `file`); an X server of the
 # end-to-end test's own with a window manager, input and screenshots; the
 # browser edition's tests in Debian's Chromium.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   time
-  librsvg2-bin dpkg-dev desktop-file-utils file
+  dpkg-dev desktop-file-utils file
   xvfb xauth openbox xdotool x11-utils imagemagick
   chromium
 )
@@ -39,8 +45,9 @@ windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine googletest l
 # The lists each purpose installs, by name: game stands for game_packages.
 declare -A lists_of=(
   [game]="game"
+  [web]="game web"
   [windows]="game windows"
-  [test]="game test windows"
+  [test]="game web test windows"
 )
 
 purpose=${1:-}

@@ -1,17 +1,32 @@
-// The README's picture of the browser edition: a few seconds of play in
-// headless Chromium, the player driving ahead and firing at the centre.
-// Usage: node scripts/web_screenshot.mjs [PNG]   (default: docs/browser.png)
+// The README's pictures of the browser edition, each after a few seconds of
+// play in headless Chromium: with a mouse and keys, the player driving ahead
+// and firing at the centre; and on a phone in portrait, the same by touch,
+// a finger on the pad's Up and one on the battlefield.
+// Usage: node scripts/web_screenshot.mjs [DESKTOP_PNG PHONE_PNG]
+//        (default: docs/browser.png docs/browser-phone.png)
 import { openBrowser, sleep } from '../tests/web/browser.mjs';
+
+const [desktopPng = 'docs/browser.png', phonePng = 'docs/browser-phone.png'] = process.argv.slice(2);
+const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+const kPlayMs = 3000;
+
+const middle = (box) => [box.x + box.width / 2, box.y + box.height / 2];
+const box = (page, selector) => page.$eval(selector, (element) => element.getBoundingClientRect().toJSON());
 
 const chromium = await openBrowser();
 try {
-  const { page } = await chromium.open({ width: 780, height: 700 });
-  const box = await page.$eval('#frm', (canvas) => canvas.getBoundingClientRect().toJSON());
-  await page.mouse.move(box.x + 361, box.y + 325);
-  await page.mouse.down();
-  await page.keyboard.down('ArrowUp');
-  await sleep(3000);
-  await page.screenshot({ path: process.argv[2] ?? 'docs/browser.png' });
+  const desktop = (await chromium.open({ width: 900, height: 700 })).page;
+  await desktop.mouse.move(...middle(await box(desktop, '#frm')));
+  await desktop.mouse.down();
+  await desktop.keyboard.down('ArrowUp');
+  await sleep(kPlayMs);
+  await desktop.screenshot({ path: desktopPng });
+
+  const phone = (await chromium.open(kPhone)).page;
+  await phone.touchscreen.touchStart(...middle(await box(phone, '#pad [data-key="ArrowUp"]')));
+  await phone.touchscreen.touchStart(...middle(await box(phone, '#frm')));
+  await sleep(kPlayMs);
+  await phone.screenshot({ path: phonePng });
 } finally {
   await chromium.close();
 }

@@ -1,17 +1,24 @@
 // The game module's calls under plain names: the six input handlers with the
 // game's own codes, the tick, the dialog buttons, and the reads the view needs.
-// Every rule is in the compiled game; this only passes values across.
+// Every rule is in the compiled game; this only passes values across. The
+// game's tables come with it: the battlefield's size, the dialogs' layout and
+// the input codes.
 
-const kWidth = 723;   // the battlefield, in pixels
-const kHeight = 651;
 const kBytesPerPixel = 4;  // red, green, blue, alpha
 const kNumbersPerRect = 4;  // left, top, width, height
 
 export function gameOf(module) {
   const text = (pointer) => module.UTF8ToString(pointer);
+  const { battlefield: [width, height], dialogs, codes } = JSON.parse(text(module._bm_tables()));
   return {
-    width: kWidth,
-    height: kHeight,
+    width,  // the battlefield, in pixels
+    height,
+    dialogs,  // in the game's order, each with its name, title, client size and controls in tab order
+    // The code of that name in the game's table.
+    code: (name) => {
+      if (!Object.hasOwn(codes, name)) throw new Error(`the game has no input code ${name}`);
+      return codes[name];
+    },
 
     tick: () => module._bm_tick(),
     mouseDown: (button, x, y) => module._bm_mouse_down(button, x, y),
@@ -35,8 +42,28 @@ export function gameOf(module) {
     wins: () => text(module._bm_result_wins()),
     losses: () => text(module._bm_result_losses()),
 
+    // The dialog's boxes fitted to its captions by the game's rule, with the
+    // page's own measures: needs.width(control) is the least width its
+    // caption fits in, needs.height(control, width) the height it then needs.
+    fitDialog: (index, needs) => {
+      module.captionNeeds = {
+        width: (dialog, control) => needs.width(control),
+        height: (dialog, control, width) => needs.height(control, width),
+      };
+      try {
+        const at = module._bm_fit_dialog(index);
+        if (at === 0) throw new Error(`the game has no dialog ${index}`);
+        const count = dialogs[index].controls.length;
+        const [clientWidth, clientHeight, ...flat] = new Int32Array(module.HEAP32.buffer, at, 2 + count * kNumbersPerRect);
+        const boxes = Array.from({ length: count }, (_, i) => flat.slice(i * kNumbersPerRect, (i + 1) * kNumbersPerRect));
+        return { clientWidth, clientHeight, boxes };
+      } finally {
+        delete module.captionNeeds;
+      }
+    },
+
     // The canvas's own memory, read in place: the view copies from it.
-    pixels: () => new Uint8ClampedArray(module.HEAPU8.buffer, module._bm_pixels(), kWidth * kHeight * kBytesPerPixel),
+    pixels: () => new Uint8ClampedArray(module.HEAPU8.buffer, module._bm_pixels(), width * height * kBytesPerPixel),
     // The rectangles painted since the last call, as left, top, width, height.
     takeDamage: () => {
       const count = module._bm_take_damage();
@@ -47,6 +74,12 @@ export function gameOf(module) {
     test: {
       setEnemyCount: (count) => module._bm_test_set_enemy_count(count),
       setTarget: (slot, target) => module._bm_test_set_target(slot, target),
+      askNextLevel: () => module._bm_test_ask_next_level(),
+      // fireHeld and the aim point, as the mouse handlers left them.
+      mouse: () => {
+        const [fireHeld, x, y] = new Int32Array(module.HEAP32.buffer, module._bm_test_mouse(), 3);
+        return { fireHeld, x, y };
+      },
     },
   };
 }

@@ -1,54 +1,86 @@
 // Wires the page together: the compiled game, its timer, the player's input,
-// the dialogs' buttons and the view.
-import createBrassmoor from './brassmoor.js';
+// the dialogs' buttons, the view and the page's layout. Until the game is
+// ready the page says "Loading…"; if it cannot load, the page says what
+// failed. Once it has played, it keeps its files for playing offline.
+import { offerFullscreen } from './fullscreen.js';
 import { gameOf } from './game.js';
 import { listenForInput } from './input.js';
+import { Layout } from './layout.js';
+import { loadGame } from './load.js';
 import { Ticker } from './ticker.js';
+import { offerTouchControls } from './touch.js';
 import { View } from './view.js';
 
 const kTickMilliseconds = 25;
 
-// The game reports a handler's run-time error on stderr; the page's stderr is the console's error.
-const game = gameOf(await createBrassmoor({ printErr: (line) => console.error(line) }));
-const view = new View(document, game);
-const ticker = new Ticker(() => {
-  game.tick();
-  view.show();
-}, kTickMilliseconds);
+const byId = (id) => document.getElementById(id);
+const status = byId('status');
+let view;
+const canvas = byId('frm');
+// The canvas keeps the battlefield's shape while the game loads, and takes its
+// size from the game once it has.
+const layout = new Layout(window, { stage: byId('stage'), pad: byId('pad'), commands: byId('commands') }, canvas,
+  () => view?.placed());
+offerFullscreen(window, byId('fullscreen'));
+layout.place();
 
-// After anything the player did: show it, and follow the timer switch.
-const after = () => {
-  view.show();
-  ticker.setEnabled(game.timerEnabled());
-};
-
-listenForInput(document, view.canvas, game, after);
-
-const buttons = [
-  ['frm_winlose', 'btn_quit', game.quit],
-  ['frm_winlose', 'Command1', game.resultBack],
-  ['frm_winlose', 'Command2', game.resultNextLevel],
-  ['frm_help', 'Command1', game.helpClose],
-];
-for (const [dialog, name, click] of buttons) {
-  document.querySelector(`#${dialog} [data-control="${name}"]`).addEventListener('click', () => {
-    click();
-    after();
-  });
+let game;
+try {
+  // The game reports a handler's run-time error on stderr; the page's stderr is the console's error.
+  game = gameOf(await loadGame({ printErr: (line) => console.error(line) }));
+} catch (failure) {
+  status.textContent = `Brassmoor could not load: ${failure.message}.`;
+  status.className = 'failed';
 }
-// The title bar's close hides the dialog and nothing else; Esc does nothing in it.
-for (const [dialog, closed] of [['frm_winlose', game.resultClosed], ['frm_help', game.helpClosed]]) {
-  const element = document.getElementById(dialog);
-  element.querySelector('.close').addEventListener('click', () => {
-    closed();
-    after();
-  });
-  element.addEventListener('cancel', (event) => event.preventDefault());
+
+if (game !== undefined) {
+  [canvas.width, canvas.height] = [game.width, game.height];
+  layout.place();
+  view = new View(document, game);
+  const ticker = new Ticker(() => {
+    game.tick();
+    view.show();
+  }, kTickMilliseconds);
+
+  // After anything the player did: show it, and follow the timer switch.
+  const after = () => {
+    view.show();
+    ticker.setEnabled(game.timerEnabled());
+  };
+
+  const keys = listenForInput(document, view.canvas, game, after);
+  offerTouchControls(window, byId('pad'), byId('commands'), keys, () => layout.place());
+
+  const clicks = [
+    [view.result, 'btn_quit', game.quit],
+    [view.result, 'Command1', game.resultBack],
+    [view.result, 'Command2', game.resultNextLevel],
+    [view.help, 'Command1', game.helpClose],
+  ];
+  for (const [dialog, name, click] of clicks) {
+    dialog.control(name).addEventListener('click', () => {
+      click();
+      after();
+    });
+  }
+  // The title bar's close hides the dialog and nothing else; Esc does nothing in it.
+  for (const [dialog, closed] of [[view.result, game.resultClosed], [view.help, game.helpClosed]]) {
+    dialog.closeControl.addEventListener('click', () => {
+      closed();
+      after();
+    });
+    dialog.element.addEventListener('cancel', (event) => event.preventDefault());
+  }
+  byId('play_again').addEventListener('click', () => location.reload());
+
+  // For the page's tests, and for a curious player at the console.
+  globalThis.brassmoor = game;
+
+  status.hidden = true;
+  view.canvas.focus({ preventScroll: true });
+  after();
+
+  // A service worker keeps this release's files, whole, for playing offline.
+  // Only a secure origin (https, or this machine) has one.
+  navigator.serviceWorker?.register('sw.js').catch((error) => console.warn(`Brassmoor cannot play offline: ${error.message}`));
 }
-document.getElementById('play_again').addEventListener('click', () => location.reload());
-
-// For the page's tests, and for a curious player at the console.
-globalThis.brassmoor = game;
-
-view.canvas.focus();
-after();

@@ -1,6 +1,7 @@
 // What the player sees: the battlefield's pixels where the game drew, the
 // dialogs as the game shows and hides them, and the end screen after Quit.
 // It reads the game; it decides nothing.
+import { DialogWindow } from './dialogs.js';
 
 export class View {
   constructor(doc, game) {
@@ -12,8 +13,11 @@ export class View {
     this.context = this.canvas.getContext('2d', { alpha: false, desynchronized: true });
     this.picture = new ImageData(game.pixels(), game.width, game.height);
     this.context.putImageData(this.picture, 0, 0);  // an opaque canvas starts black
-    this.result = doc.getElementById('frm_winlose');
-    this.help = doc.getElementById('frm_help');
+    const stage = doc.getElementById('stage');
+    const [result, help] = game.dialogs.map((layout, i) =>
+      new DialogWindow(doc, stage, layout, (needs) => game.fitDialog(i, needs)));
+    this.result = result;
+    this.help = help;
   }
 
   // After every tick and every event the game took.
@@ -23,35 +27,35 @@ export class View {
       this.context.putImageData(this.picture, 0, 0, damage[i], damage[i + 1], damage[i + 2], damage[i + 3]);
     }
     if (this.game.resultVisible()) {
-      this.control(this.result, 'Label3').textContent = this.game.wins();
-      this.control(this.result, 'Label4').textContent = this.game.losses();
+      this.result.setCaption('Label3', this.game.wins());
+      this.result.setCaption('Label4', this.game.losses());
     }
     this.showDialog(this.result, this.game.resultVisible());
     this.showDialog(this.help, this.game.helpVisible());
     if (this.game.ended()) this.showEnd();
   }
 
-  control(dialog, name) {
-    return dialog.querySelector(`[data-control="${name}"]`);
+  // The battlefield has moved or changed its size.
+  placed() {
+    this.result.centre();
+    this.help.centre();
   }
 
-  // Modeless; the first button in tab order takes the focus.
   showDialog(dialog, visible) {
-    if (visible === dialog.open) return;
+    if (visible === dialog.shown) return;
     if (visible) {
       dialog.show();
-      dialog.querySelector('.client button').focus();
     } else {
-      dialog.close();
-      if (this.doc.activeElement === this.doc.body) this.canvas.focus();
+      dialog.hide();
+      if (this.doc.activeElement === this.doc.body) this.canvas.focus({ preventScroll: true });
     }
   }
 
   showEnd() {
-    this.doc.getElementById('stage').hidden = true;
+    this.doc.getElementById('play').hidden = true;
     this.doc.getElementById('end_wins').textContent = this.game.wins();
     this.doc.getElementById('end_losses').textContent = this.game.losses();
     this.doc.getElementById('end').hidden = false;
-    this.doc.getElementById('play_again').focus();
+    this.doc.getElementById('play_again').focus({ preventScroll: true });
   }
 }

@@ -1,9 +1,8 @@
 // The battlefield's mouse and keyboard handlers. Most only set fields that the
 // next tick reads; Esc, F1, P and Enter act at once.
-#include <string>
-
 #include "core/game.h"
 #include "ui/input_codes.h"
+#include "ui/score_captions.h"
 
 namespace {
 
@@ -11,8 +10,6 @@ using namespace input_codes;
 
 // Half the side of the square around the pointer in which a right-click picks a tank.
 constexpr Double kPickReach = 20;
-
-std::string decimalText(Integer value) { return std::to_string(value.value()); }
 
 }  // namespace
 
@@ -52,8 +49,7 @@ void Game::Form_KeyPress(Integer keyAscii) {
       result.setVisible(false);
     } else {
       keyUp = keyDown = keyRight = keyLeft = kFalse;
-      result.setLabel3(decimalText(wins));
-      result.setLabel4(decimalText(losses - 1));  // the first level start counted as a loss
+      setScoreCaptions(*this, result);
       result.setVisible(true);
       frm.setTimerEnabled(false);
     }

@@ -5,7 +5,6 @@
 #include <emscripten/emscripten.h>
 
 #include <utility>
-
 #include <vector>
 
 #include "core/error_report.h"
@@ -13,6 +12,7 @@
 #include "core/random.h"
 #include "drawing/offscreen_frame.h"
 #include "ui/dialog_buttons.h"
+#include "ui/score_captions.h"
 
 namespace {
 
@@ -85,9 +85,12 @@ EMSCRIPTEN_KEEPALIVE void bm_help_close() { handle("Command1_Click", [] { frm_he
 EMSCRIPTEN_KEEPALIVE void bm_result_closed() { battlefield().frm.result.setVisible(false); }
 EMSCRIPTEN_KEEPALIVE void bm_help_closed() { battlefield().frm.help.setVisible(false); }
 
+// The end screen shows the numbers as they stand at Quit: the game may have
+// run on behind the result dialog since it opened.
 EMSCRIPTEN_KEEPALIVE void bm_quit() {
   if (battlefield().ended) return;
   battlefield().ended = true;
+  setScoreCaptions(game(), battlefield().frm.result);
   frm().setTimerEnabled(false);
   errorReport().flushRepeats();
 }
@@ -120,6 +123,16 @@ EMSCRIPTEN_KEEPALIVE void bm_test_set_enemy_count(int enemyCount) {
 }
 EMSCRIPTEN_KEEPALIVE void bm_test_set_target(int slot, int target) {
   handle("test hook", [&] { game().tankTarget[slot] = target; });
+}
+// The next-level request alone, with no dialog's button: a level ends at the next tick.
+EMSCRIPTEN_KEEPALIVE void bm_test_ask_next_level() { frm().setTag("1"); }
+// What the mouse handlers set: fireHeld, mouseX, mouseY.
+EMSCRIPTEN_KEEPALIVE const int* bm_test_mouse() {
+  static int mouse[3];
+  mouse[0] = game().fireHeld.value();
+  mouse[1] = game().mouseX.value();
+  mouse[2] = game().mouseY.value();
+  return mouse;
 }
 
 }  // extern "C"

@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { openBrowser, sleep } from './browser.mjs';
+import { centre, openBrowser, picture, sleep } from './browser.mjs';
 
 const kWhite = '255,255,255';
 const kBlack = '0,0,0';
@@ -18,27 +18,6 @@ before(async () => {
   chromium = await openBrowser();
 });
 after(async () => chromium.close());
-
-// The canvas as shown: how many pixels of each colour, a hash of the whole,
-// and where the blue pixels (the player's tank) lie.
-function picture(page) {
-  return page.evaluate(() => {
-    const canvas = document.getElementById('frm');
-    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-    const counts = {};
-    const blue = [];
-    let hash = 0;
-    for (let i = 0; i < data.length; i += 4) {
-      const key = `${data[i]},${data[i + 1]},${data[i + 2]}`;
-      counts[key] = (counts[key] ?? 0) + 1;
-      hash = (Math.imul(hash, 31) + data[i] + (data[i + 1] << 8) + (data[i + 2] << 16)) | 0;
-      if (key === '0,0,150') blue.push([(i / 4) % canvas.width, Math.floor(i / 4 / canvas.width)]);
-    }
-    return { counts, hash, blue };
-  });
-}
-
-const centre = (points) => points.reduce(([sx, sy], [x, y]) => [sx + x / points.length, sy + y / points.length], [0, 0]);
 
 async function changes(page, ms = kSettle) {
   const first = await picture(page);
@@ -212,7 +191,7 @@ test('Quit ends the game for good and shows the final score', async () => {
   await sleep(kSettle);
   await page.keyboard.press('Escape');
   await page.click('#frm_winlose [data-control="btn_quit"]');
-  assert.ok(await page.$eval('#stage', (stage) => stage.hidden));
+  assert.ok(await page.$eval('#play', (play) => play.hidden));
   const end = await page.$eval('#end', (section) => [section.hidden, section.innerText]);
   assert.equal(end[0], false);
   assert.match(end[1], /Wins:\s*0/);

@@ -1,0 +1,60 @@
+// The page while it loads: "Loading…" until the game is ready, and one plain
+// sentence saying what failed when it cannot load, with no uncaught error.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+
+import { openBrowser, webBuild } from './browser.mjs';
+
+let chromium;
+before(async () => {
+  chromium = await openBrowser();
+});
+after(async () => chromium.close());
+
+const status = (page) => page.$eval('#status', (p) => ({ text: p.textContent, shown: p.checkVisibility(), failed: p.className === 'failed' }));
+
+// Answers a request for `file` with `answer(request)` and lets every other
+// one through, past any service worker's copy.
+const intercepting = (file, answer) => async (page) => {
+  await page.setBypassServiceWorker(true);
+  await page.setRequestInterception(true);
+  page.on('request', (request) => (new URL(request.url()).pathname === `/${file}` ? answer(request) : request.continue()));
+};
+const missing = (request) => request.respond({ status: 404, contentType: 'text/plain', body: 'Not found' });
+
+test('a page that cannot load says what failed in one sentence, and nothing goes uncaught', async () => {
+  const cases = [
+    { name: 'no WebAssembly', open: { prepare: intercepting('brassmoor.wasm', missing) }, says: /^Brassmoor could not load: the server answered 404 .*brassmoor\.wasm\.$/ },
+    { name: 'no game script', open: { prepare: intercepting('brassmoor.js', missing) }, says: /^Brassmoor could not load: its script brassmoor\.js did not load\.$/ },
+    { name: 'no page script', open: { prepare: intercepting('main.js', missing) }, says: /^Brassmoor could not load its scripts\.$/ },
+    { name: 'opened as a file', open: { url: `file://${webBuild}/index.html` }, says: /from a file: serve .*make run-web/ },
+  ];
+  for (const { name, open, says } of cases) {
+    const { page, uncaught } = await chromium.open(undefined, { ...open, ready: false });
+    await page.waitForFunction(() => document.getElementById('status').className === 'failed', { timeout: 5000 });
+    const shown = await status(page);
+    assert.match(shown.text, says, name);
+    assert.ok(shown.shown, `${name}: the sentence shows`);
+    assert.deepEqual(uncaught, [], name);
+    await page.close();
+  }
+});
+
+test('"Loading…" shows until the game is ready, then gives way to it', async () => {
+  let release;
+  const held = new Promise((done) => { release = done; });
+  const { page, errors } = await chromium.open(undefined, {
+    prepare: intercepting('brassmoor.wasm', async (request) => {
+      await held;
+      request.continue();
+    }),
+    ready: false,
+  });
+  await page.waitForSelector('#status');
+  assert.deepEqual(await status(page), { text: 'Loading…', shown: true, failed: false });
+  release();
+  await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+  assert.equal((await status(page)).shown, false);
+  assert.deepEqual(errors, []);
+  await page.close();
+});

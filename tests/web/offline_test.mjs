@@ -1,0 +1,123 @@
+// The page installed and offline: its manifest and icons, a service worker
+// that keeps one whole release of its files, plays with no network after a
+// first visit, serves a new release whole at the next visit, and never keeps
+// a failed response.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { appendFileSync, cpSync, mkdtempSync, readFileSync, rmSync, statSync, unlinkSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { test } from 'node:test';
+
+import { openBrowser, sleep, webBuild } from './browser.mjs';
+
+const kSource = new URL('../../', import.meta.url).pathname;
+const work = mkdtempSync(join(tmpdir(), 'brassmoor-offline-'));
+process.on('exit', () => rmSync(work, { recursive: true, force: true }));
+
+// A copy of the page's folder (its files only), changed by `change`, then
+// named anew as the build names a release.
+function release(name, change = () => {}) {
+  const folder = join(work, name);
+  cpSync(webBuild, folder, { recursive: true, filter: (path) => path === webBuild || statSync(path).isFile() });
+  change(folder);
+  execFileSync('cmake', [`-DFOLDER=${folder}`, `-DINDEX=${kSource}web/index.html`, `-DWORKER=${kSource}web/sw.js`,
+    '-P', `${kSource}src/web/stamp_release.cmake`]);
+  return { folder, name: readFileSync(join(folder, 'index.html'), 'utf8').match(/brassmoor-release" content="(\w+)"/)[1] };
+}
+
+const releaseShown = (page) => page.evaluate(() => document.querySelector('meta[name="brassmoor-release"]').content);
+const plays = async (page) => {
+  const hash = () => page.evaluate(() => document.getElementById('frm').getContext('2d').getImageData(0, 0, 723, 651).data.reduce((h, v) => (h * 31 + v) | 0, 0));
+  const before = await hash();
+  await sleep(300);
+  return (await hash()) !== before;
+};
+// The caches there are once the service worker of `release` has taken over.
+async function cachesOnceActive(browser, release) {
+  for (let tries = 0; tries < 100; ++tries) {
+    for (const target of browser.targets().filter((t) => t.type() === 'service_worker')) {
+      const worker = await target.worker();
+      // A worker that has stopped never answers.
+      const state = await Promise.race([
+        worker?.evaluate(async () => [self.serviceWorker.state, kRelease, await caches.keys()]).catch(() => null),
+        sleep(500)]);
+      if (state?.[0] === 'activated' && state[1] === release) return state[2];
+    }
+    await sleep(100);
+  }
+  return `no worker of ${release} took over`;
+}
+
+test('the manifest names the game, prefers landscape and has the desktop icon at 192 and 512 pixels', async () => {
+  const manifest = JSON.parse(readFileSync(join(webBuild, 'manifest.webmanifest'), 'utf8'));
+  assert.equal(manifest.name, 'Brassmoor');
+  assert.ok(['fullscreen', 'standalone'].includes(manifest.display));
+  assert.match(manifest.orientation, /^landscape/);
+  for (const size of [192, 512]) {
+    const icon = manifest.icons.find((i) => i.sizes === `${size}x${size}`);
+    const png = readFileSync(join(webBuild, icon.src));
+    assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [size, size], icon.src);
+  }
+  const chromium = await openBrowser();
+  try {
+    const { page } = await chromium.open();
+    const cdp = await page.createCDPSession();
+    assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
+  } finally {
+    await chromium.close();
+  }
+});
+
+test('after one visit the page plays offline; a new release is served whole at the next visit, then replaces the old', async () => {
+  const first = release('first');
+  const second = release('second', (folder) => {
+    appendFileSync(join(folder, 'style.css'), ':root { --release: "second"; }\n');
+    appendFileSync(join(folder, 'main.js'), "globalThis.release = 'second';\n");
+  });
+  assert.notEqual(first.name, second.name, 'a changed file makes a new release');
+
+  const chromium = await openBrowser({ folder: first.folder });
+  try {
+    let { page } = await chromium.open();
+    assert.deepEqual(await cachesOnceActive(chromium.browser, first.name), [`brassmoor-${first.name}`]);
+
+    await chromium.stopServing();
+    await page.setOfflineMode(true);
+    await page.reload();
+    await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+    assert.equal(await releaseShown(page), first.name, 'offline');
+    assert.ok(await plays(page), 'and plays');
+    await page.setOfflineMode(false);
+    await page.close();
+
+    await chromium.serve(second.folder);
+    ({ page } = await chromium.open());
+    const shown = await page.evaluate(() => [document.querySelector('meta[name="brassmoor-release"]').content,
+      getComputedStyle(document.documentElement).getPropertyValue('--release').trim(), globalThis.release]);
+    assert.deepEqual(shown, [second.name, '"second"', 'second'], 'the new release, whole');
+    await page.close();
+
+    assert.deepEqual(await cachesOnceActive(chromium.browser, second.name), [`brassmoor-${second.name}`], 'the old one gone');
+  } finally {
+    await chromium.close();
+  }
+});
+
+test('a release one of whose files fails to load is never kept', async () => {
+  const broken = release('broken');
+  unlinkSync(join(broken.folder, 'ticker.js'));
+  const chromium = await openBrowser({ folder: broken.folder });
+  try {
+    const { page } = await chromium.open(undefined, { ready: false });
+    const outcome = await page.evaluate(async () => {
+      const registration = await navigator.serviceWorker.register('sw.js');
+      const worker = registration.installing;
+      await new Promise((done) => worker.addEventListener('statechange', () => worker.state === 'redundant' && done()));
+      return caches.keys();
+    });
+    assert.deepEqual(outcome, []);
+  } finally {
+    await chromium.close();
+  }
+});

@@ -1,0 +1,273 @@
+// The page on any screen: on a touch phone, in portrait and in landscape, the
+// battlefield fits beside its touch controls and plays by touch; with a mouse
+// there are no touch controls and the battlefield fits the window sharply; a
+// pointer reaches the game at exactly the pixel it is on; fullscreen never
+// leaves a paused game with no dialog.
+import assert from 'node:assert/strict';
+import { after, before, test } from 'node:test';
+
+import { centre, openBrowser, picture, sleep } from './browser.mjs';
+
+const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+const kPhones = [
+  { name: 'portrait', viewport: kPhone },
+  { name: 'landscape', viewport: { ...kPhone, width: kPhone.height, height: kPhone.width, isLandscape: true } },
+];
+const kField = { width: 723, height: 651 };
+
+let chromium;
+before(async () => {
+  chromium = await openBrowser();
+});
+after(async () => chromium.close());
+
+const rect = (page, selector) => page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
+const middle = (r) => [r.x + r.width / 2, r.y + r.height / 2];
+const overlaps = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+const inside = (r, viewport) => r.left >= 0 && r.top >= 0 && r.right <= viewport.width && r.bottom <= viewport.height;
+
+// The touch controls that show, by their captions.
+const touchControls = (page) => page.$$eval('#pad button, #commands .for-touch', (buttons) =>
+  buttons.filter((b) => b.checkVisibility()).map((b) => [b.getAttribute('aria-label') ?? b.textContent, b.getBoundingClientRect().toJSON()]));
+
+// The screen as shown, in device pixels, kept in the page as the 2D context `shown`.
+async function readScreen(page) {
+  const png = await page.screenshot({ encoding: 'base64' });
+  await page.evaluate(async (png) => {
+    const image = new Image();
+    image.src = `data:image/png;base64,${png}`;
+    await image.decode();
+    globalThis.shown = new OffscreenCanvas(image.width, image.height).getContext('2d');
+    shown.drawImage(image, 0, 0);
+  }, png);
+}
+
+// A battlefield pixel as a point of the page.
+const onField = (field, [x, y]) => [field.x + (x + 0.5) * (field.width / kField.width), field.y + (y + 0.5) * (field.height / kField.height)];
+
+test('on a phone the battlefield fits the window, with every touch control beside or under it and none over it', async () => {
+  for (const { name, viewport } of kPhones) {
+    const { page, errors } = await chromium.open(viewport);
+    const field = await rect(page, '#frm');
+    assert.ok(inside(field, viewport), `${name}: the battlefield inside the window`);
+    assert.ok(Math.abs(field.width / field.height - kField.width / kField.height) < 0.01, `${name}: its shape kept`);
+    const controls = await touchControls(page);
+    assert.deepEqual(controls.map(([caption]) => caption).sort(),
+      ['Clear (Enter)', 'Down', 'Help (F1)', 'Left', 'Pause (P)', 'Right', 'Score (Esc)', 'Up'], name);
+    for (const [caption, box] of controls) {
+      assert.ok(inside(box, viewport) && !overlaps(box, field), `${name}: ${caption} inside the window and off the battlefield`);
+      if (name === 'portrait') assert.ok(box.top >= field.bottom, `${name}: ${caption} under the battlefield`);
+      else assert.ok(box.right <= field.left || box.left >= field.right, `${name}: ${caption} beside the battlefield`);
+    }
+    assert.deepEqual(errors, []);
+    await page.close();
+  }
+});
+
+test('on a phone the pad\'s Up drives the blue tank, and meanwhile a finger held on the battlefield aims and fires there', async () => {
+  for (const { name, viewport } of kPhones) {
+    const { page } = await chromium.open(viewport);
+    await sleep(300);
+    // The computer's tanks hunt one another, not the player, for a while.
+    await page.evaluate(() => {
+      for (let slot = 1; slot <= 50; ++slot) brassmoor.test.setTarget(slot, slot === 1 ? 2 : 1);
+    });
+    const field = await rect(page, '#frm');
+    const start = centre((await picture(page)).blue);
+    const drive = await page.touchscreen.touchStart(...middle(await rect(page, '#pad [data-key="ArrowUp"]')));
+    let moved = 0;
+    for (let tries = 0; tries < 40 && moved <= 20; ++tries) {
+      await sleep(100);
+      const now = centre((await picture(page)).blue);
+      moved = Math.hypot(now[0] - start[0], now[1] - start[1]);
+    }
+    assert.ok(moved > 20, `${name}: drove ${moved} px`);
+
+    const [px, py] = centre((await picture(page)).blue);
+    const aim = [px < kField.width / 2 ? px + 150 : px - 150, py].map(Math.round);
+    const fire = await page.touchscreen.touchStart(...onField(field, aim));
+    let near = 0;
+    for (let tries = 0; tries < 40 && near === 0; ++tries) {
+      await sleep(100);
+      // Shell and blast pixels: reddish, unlike ground, outlines, the player and wrecks.
+      near = await page.evaluate(([ax, ay]) => {
+        const data = document.getElementById('frm').getContext('2d').getImageData(ax - 25, ay - 25, 51, 51).data;
+        let count = 0;
+        for (let i = 0; i < data.length; i += 4) if (data[i] > data[i + 1] && data[i] > data[i + 2] && data[i] !== 255) ++count;
+        return count;
+      }, aim);
+    }
+    await fire.end();
+    await drive.end();
+    assert.ok(near > 0, `${name}: shell pixels near the finger at ${aim}`);
+    await page.close();
+  }
+});
+
+test('on a phone a finger held still on the battlefield for half a second is a right-button release there, and fires on', async () => {
+  const { page } = await chromium.open(kPhone);
+  await page.evaluate(() => {
+    globalThis.releases = [];
+    const mouseUp = brassmoor.mouseUp;
+    brassmoor.mouseUp = (button, x, y) => {
+      releases.push([button, x, y]);
+      mouseUp(button, x, y);
+    };
+  });
+  const field = await rect(page, '#frm');
+  const finger = await page.touchscreen.touchStart(...onField(field, [300, 200]));
+  await sleep(300);
+  assert.deepEqual(await page.evaluate(() => releases), [], 'not yet');
+  await sleep(400);
+  const { fireHeld } = await page.evaluate(() => brassmoor.test.mouse());
+  await finger.end();
+  const [pick] = await page.evaluate(() => releases);
+  assert.equal(pick[0], 2, 'the right button');
+  assert.ok(Math.abs(pick[1] - 300) <= 1 && Math.abs(pick[2] - 200) <= 1, `at the finger: ${pick}`);
+  assert.equal(fireHeld, -1, 'still firing');
+  await page.close();
+});
+
+test('on a phone the Score button shows the result dialog, its Back button works by touch, and the page stays still', async () => {
+  for (const { name, viewport } of kPhones) {
+    const { page } = await chromium.open(viewport);
+    const still = () => page.evaluate(() => [scrollX, scrollY, visualViewport.scale, visualViewport.offsetTop, getSelection().toString()]);
+    const startedStill = await still();
+    await page.touchscreen.tap(...middle(await rect(page, '#commands [data-key="Escape"]')));
+    assert.ok(await page.$eval('#frm_winlose', (d) => d.open), `${name}: the result dialog shows`);
+    assert.ok(!(await page.evaluate(() => brassmoor.timerEnabled())));
+    await page.touchscreen.tap(...middle(await rect(page, '#frm_winlose [data-control="Command1"]')));
+    assert.ok(!(await page.$eval('#frm_winlose', (d) => d.open)), `${name}: Back hides it`);
+    assert.ok(await page.evaluate(() => brassmoor.timerEnabled()), `${name}: and the game runs on`);
+
+    // A swipe over the battlefield, one over the pad, and a long press on a caption.
+    const field = await rect(page, '#frm');
+    for (const [from, to] of [[[field.x + 20, field.y + 20], [field.x + 20, field.bottom - 20]],
+      [middle(await rect(page, '#pad')), [5, 5]]]) {
+      const finger = await page.touchscreen.touchStart(...from);
+      await finger.move(...to);
+      await finger.end();
+    }
+    const finger = await page.touchscreen.touchStart(...middle(await rect(page, '#commands [data-key="F1"]')));
+    await sleep(700);
+    await finger.end();
+    assert.deepEqual(await still(), startedStill, `${name}: no scroll, zoom or selection`);
+    assert.deepEqual(startedStill, [0, 0, 1, 0, '']);
+    await page.close();
+  }
+});
+
+test('with a mouse no touch control shows, and the battlefield fits the window sharply, in the game\'s own colours only', async () => {
+  for (const viewport of [{ width: 1920, height: 1080 }, { width: 800, height: 600 }]) {
+    const { page } = await chromium.open(viewport);
+    await sleep(300);
+    await page.keyboard.press('p');  // a still picture to compare
+    assert.deepEqual(await touchControls(page), [], `${viewport.width}: no touch controls`);
+    const field = await rect(page, '#frm');
+    const commands = await rect(page, '#commands');
+    assert.ok(inside(field, viewport) && !overlaps(field, commands), `${viewport.width}: inside the window, beside its controls`);
+    // As large as fits, or nearly: the whole-pixel size may give up a little.
+    const largest = Math.min((viewport.width - commands.width) / kField.width, viewport.height / kField.height);
+    assert.ok(field.width >= 0.85 * largest * kField.width, `${viewport.width}: ${field.width} px wide`);
+
+    await readScreen(page);
+    const strays = await page.evaluate(({ x, y, width, height }) => {
+      const colours = (data) => new Set(Array.from({ length: data.length / 4 }, (_, i) => data.slice(4 * i, 4 * i + 3).join()));
+      const field = document.getElementById('frm');
+      const own = colours(field.getContext('2d').getImageData(0, 0, field.width, field.height).data);
+      return [...colours(shown.getImageData(x, y, width, height).data)].filter((c) => !own.has(c));
+    }, field);
+    assert.deepEqual(strays, [], `${viewport.width}: colours on screen that the battlefield does not have`);
+    await page.close();
+  }
+});
+
+test('a pointer at the centre of a screen pixel reaches the game at the battlefield pixel shown there', async () => {
+  const viewports = [{ width: 900, height: 760 }, { width: 1920, height: 1080 }, { width: 1300, height: 1000, deviceScaleFactor: 2 },
+    { width: 1000, height: 700, deviceScaleFactor: 1.5 }, kPhone];
+  for (const viewport of viewports) {
+    const { page } = await chromium.open(viewport);
+    await page.keyboard.press('p');
+    // Each battlefield pixel painted with its own coordinates, then read back off the screen.
+    await page.evaluate(() => {
+      const canvas = document.getElementById('frm');
+      const picture = new ImageData(canvas.width, canvas.height);
+      for (let y = 0; y < canvas.height; ++y) {
+        for (let x = 0; x < canvas.width; ++x) picture.data.set([x & 255, y & 255, (x >> 8) * 16 + (y >> 8), 255], 4 * (y * canvas.width + x));
+      }
+      canvas.getContext('2d').putImageData(picture, 0, 0);
+    });
+    const dpr = viewport.deviceScaleFactor ?? 1;
+    await readScreen(page);
+    const field = await rect(page, '#frm');
+    const samples = await page.evaluate((field, dpr) => {
+      const points = [];
+      for (const fx of [0, 0.013, 0.25, 0.5, 0.77, 0.999]) {
+        for (const fy of [0, 0.02, 0.5, 0.61, 0.999]) {
+          const dx = Math.round(field.x * dpr) + Math.floor(fx * field.width * dpr);
+          const dy = Math.round(field.y * dpr) + Math.floor(fy * field.height * dpr);
+          const [r, g, b] = shown.getImageData(dx, dy, 1, 1).data;
+          points.push({ at: [(dx + 0.5) / dpr, (dy + 0.5) / dpr], shows: [r + 256 * (b >> 4), g + 256 * (b & 15)] });
+        }
+      }
+      return points;
+    }, field, dpr);
+    for (const { at, shows } of samples) {
+      await page.mouse.move(...at);
+      const { x, y } = await page.evaluate(() => brassmoor.test.mouse());
+      assert.deepEqual([x, y], shows, `${JSON.stringify(viewport)}: the pointer at ${at}`);
+    }
+    await page.close();
+  }
+});
+
+test('Esc in fullscreen opens the result dialog where Keyboard Lock gives it to the page, and otherwise leaves the game running', async () => {
+  const cases = [
+    { lock: true, dialog: true },
+    { lock: false, dialog: false, prepare: (page) => page.evaluateOnNewDocument(() => delete Navigator.prototype.keyboard) },
+  ];
+  for (const { lock, dialog, prepare } of cases) {
+    const { page } = await chromium.open(undefined, { prepare });
+    await page.click('#fullscreen');
+    await page.waitForFunction(() => document.fullscreenElement !== null);
+    await sleep(100);
+    await page.keyboard.press('Escape');
+    const state = await page.evaluate(() => {
+      const result = document.getElementById('frm_winlose');
+      const box = result.getBoundingClientRect();
+      const seen = result.open && document.elementFromPoint(box.x + box.width / 2, box.y + box.height / 2)?.closest('dialog') === result;
+      return { running: brassmoor.timerEnabled(), seen };
+    });
+    assert.ok(state.running || state.seen, `lock ${lock}: never paused with no dialog in sight`);
+    assert.equal(state.seen, dialog, `lock ${lock}`);
+    await page.close();
+  }
+});
+
+test('on any screen both dialogs sit over the battlefield\'s centre, inside the window, with every caption whole', async () => {
+  const viewports = [kPhones[0].viewport, kPhones[1].viewport, { ...kPhone, width: 320, height: 568 }, { width: 1920, height: 1080 }];
+  for (const viewport of viewports) {
+    const { page } = await chromium.open(viewport);
+    await page.evaluate(() => {
+      brassmoor.keyDown(112);  // F1
+      document.getElementById('frm').dispatchEvent(new KeyboardEvent('keydown', { key: 'Escape', bubbles: true }));
+    });
+    const field = await rect(page, '#frm');
+    for (const dialog of ['frm_winlose', 'frm_help']) {
+      const box = await rect(page, `#${dialog}`);
+      assert.ok(inside(box, viewport), `${viewport.width}: ${dialog} inside the window`);
+      if (box.width <= field.width && box.height <= field.height) {
+        const [x, y] = middle(box), [fx, fy] = middle(field);
+        assert.ok(Math.abs(x - fx) <= 1 && Math.abs(y - fy) <= 1, `${viewport.width}: ${dialog} centred over the battlefield`);
+      }
+      const cut = await page.$$eval(`#${dialog} [data-control]`, (controls) => controls.filter((control) => {
+        const text = document.createRange();
+        text.selectNodeContents(control);
+        const [inner, outer] = [text.getBoundingClientRect(), control.getBoundingClientRect()];
+        return inner.left < outer.left - 0.5 || inner.right > outer.right + 0.5 || inner.top < outer.top - 0.5 || inner.bottom > outer.bottom + 0.5;
+      }).map((control) => control.textContent));
+      assert.deepEqual(cut, [], `${viewport.width}: ${dialog}'s captions whole`);
+    }
+    await page.close();
+  }
+});
