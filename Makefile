@@ -1,12 +1,12 @@
 # The commands the README names: `make run` and `make test`; and for the
-# developers `make web`, `make run-web`, `make test-sanitize`, `make bench`
-# and `make package`. Each installs what is missing, configures and builds
-# before it acts: `make run` only what the desktop game needs, in build/game;
-# the others everything the tests need as well.
+# developers `make web`, `make run-web`, `make windows`, `make test-sanitize`,
+# `make bench` and `make package`. Each installs what is missing, configures
+# and builds before it acts: `make run` only what the desktop game needs, in
+# build/game; the others everything the tests need as well.
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: run test test-sanitize bench package setup-game setup-web setup-test game build web run-web
+.PHONY: run test test-sanitize bench package setup-game setup-web setup-test setup-windows game build web run-web windows
 
 run: game
 	build/game/src/desktop/brassmoor
@@ -16,9 +16,11 @@ game: setup-game
 	cmake --preset game
 	cmake --build --preset game
 
-# Both editions: the browser's tests run against build/web.
-test: build web
+# Every edition: the browser's tests run against build/web, the Windows
+# edition's under Wine.
+test: build web windows
 	ctest --preset $(PRESET)
+	ctest --preset windows
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize:
@@ -28,6 +30,12 @@ test-sanitize:
 web: setup-web
 	cmake --preset web
 	cmake --build --preset web
+
+# The Windows edition, cross-built with mingw-w64: build/windows/src/windows/brassmoor.exe.
+# Its tests hold its simulator to this build's.
+windows: setup-windows
+	cmake --preset windows -DBRASSMOOR_LINUX_SIM=$(CURDIR)/$(BUILD)/tools/brassmoor-sim
+	cmake --build --preset windows
 
 # Serves build/web on 127.0.0.1 and prints the address to open.
 run-web: web
@@ -45,9 +53,11 @@ bench: build web
 		> $(BUILD)/bench-sim.txt
 	@tail -n 2 $(BUILD)/bench-sim.txt
 
-# The Debian package, written to $(BUILD)/.
-package: build
+# The Debian package, written to $(BUILD)/, and the Windows edition's zip,
+# written to build/windows/.
+package: build windows
 	cmake --build --preset $(PRESET) --target package
+	cmake --build --preset windows --target package
 
 build: setup-test
 	cmake --preset $(PRESET)
@@ -61,3 +71,6 @@ setup-web:
 
 setup-test:
 	@bash scripts/setup.sh test
+
+setup-windows:
+	@bash scripts/setup.sh windows

@@ -1,23 +1,8 @@
 #include "desktop/result_dialog.h"
 
 #include <QLabel>
-#include <cstdio>
-#include <cstdlib>
 
-#include "core/error_report.h"
 #include "ui/dialog_buttons.h"
-
-namespace {
-
-constexpr int kQuitStatus = 0;
-
-}  // namespace
-
-void endProcessAtOnce(int status) {
-  errorReport().flushRepeats();
-  std::fflush(nullptr);  // the lines already reported
-  std::_Exit(status);    // no other handler, window or destructor runs
-}
 
 ResultDialogWindow::ResultDialogWindow(Frame& frm, QWidget& battlefield, ProcessExit exitProcess)
     : DialogWindow(dialog_layout::kResult,

@@ -1,15 +1,10 @@
 // The result dialog frm_winlose: wins and losses, and Quit, Back and Next level.
 #pragma once
 
-#include <functional>
-
 #include "core/dialogs.h"
 #include "core/frame.h"
+#include "core/process_exit.h"
 #include "desktop/dialog_window.h"
-
-// How Quit ends the process. Tests hand in their own, to see the call and live on.
-using ProcessExit = std::function<void(int status)>;
-[[noreturn]] void endProcessAtOnce(int status);
 
 class ResultDialogWindow : public DialogWindow, public ResultDialog {
  public:

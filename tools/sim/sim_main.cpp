@@ -64,7 +64,9 @@ int simMain(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     std::vector<InputEvent> script = readScript(options.inputFile);
     std::ofstream trace;
     if (!options.traceFile.empty()) {
-      trace.open(options.traceFile);
+      // Binary: a text stream on Windows ends every line with CR LF, and the
+      // trace would differ from every other edition's.
+      trace.open(options.traceFile, std::ios::binary);
       if (!trace) throw UsageError("cannot write the trace " + quote(options.traceFile) + ": " + std::strerror(errno));
     }
     Simulation sim(options, std::move(script), trace.is_open() ? &trace : nullptr, std::move(savePicture));

@@ -1,0 +1,80 @@
+// The battlefield window frm on Windows: a borderless popup whose client area
+// is the 723 x 651 battlefield scaled with the monitor's DPI, centred on the
+// work area, titled "Brassmoor" for the taskbar. It owns the canvas, the
+// random source, the game and the timer tmr whose event is the tick. It only
+// shows the canvas, putting on the screen just the boxes the game drew, as
+// soon as it drew them; it never draws the battlefield itself. Its mouse and key messages go to the
+// game's Form_* handlers, each ended by its first run-time error.
+#pragma once
+
+#include "windows/win32.h"
+
+#include <chrono>
+#include <memory>
+#include <string>
+
+#include "core/frame.h"
+#include "core/game.h"
+#include "core/process_exit.h"
+#include "core/random.h"
+#include "drawing/canvas.h"
+#include "windows/help_dialog.h"
+#include "windows/result_dialog.h"
+#include "windows/scaled_picture.h"
+#include "windows/tick_timer.h"
+
+class BattlefieldWindow final : public Frame {
+ public:
+  static constexpr std::chrono::milliseconds kTickInterval{25};
+
+  // Quit in the result dialog ends the process through exitProcess.
+  explicit BattlefieldWindow(ProcessExit exitProcess = endProcessAtOnce);
+  ~BattlefieldWindow() override;
+  BattlefieldWindow(const BattlefieldWindow&) = delete;
+  BattlefieldWindow& operator=(const BattlefieldWindow&) = delete;
+
+  Surface& canvas() override { return canvas_; }
+  Single ScaleWidth() const override { return Canvas::kWidth; }
+  Single ScaleHeight() const override { return Canvas::kHeight; }
+  std::string Tag() const override { return tag_; }
+  void setTag(const std::string& tag) override { tag_ = tag; }
+  bool timerEnabled() const override { return tmr.enabled(); }
+  void setTimerEnabled(bool enabled) override { tmr.setEnabled(enabled); }
+  ResultDialog& frm_winlose() override;
+  HelpDialog& frm_help() override;
+
+  HWND hwnd() const { return hwnd_; }
+  Game& game() { return game_; }
+  const ScaledPicture& screenPicture() const { return screen_; }
+
+  // Shown and active, as the game starts.
+  void show();
+
+  // For the event loop: signalled when a tick is due. timerDue() takes it and
+  // runs it, if the timer is still on, and puts what it drew on the screen.
+  HANDLE tickDue() const { return tmr.handle(); }
+  void timerDue();
+  // Tab, Enter and Space in a shown dialog.
+  bool isDialogMessage(MSG& message);
+
+ private:
+  static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void mouse(UINT message, WPARAM wParam, LPARAM lParam);
+  bool key(UINT message, WPARAM wParam);
+  void arrowsReleased();
+  void fitTo(int dpi, const RECT* suggested);
+  void showDamage();
+  void paint();
+
+  Canvas canvas_;
+  ScaledPicture screen_{canvas_};
+  RandomSource random_;
+  Game game_{*this, random_};
+  std::string tag_ = "0";
+  ProcessExit exitProcess_;
+  TickTimer tmr{kTickInterval};
+  HWND hwnd_ = nullptr;
+  std::unique_ptr<ResultDialogWindow> resultDialog_;  // created on first reference
+  std::unique_ptr<HelpDialogWindow> helpDialog_;
+};

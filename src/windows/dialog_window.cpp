@@ -1,0 +1,238 @@
+#include "windows/dialog_window.h"
+
+#include <cstring>
+#include <string_view>
+
+#include "core/errors.h"
+#include "ui/caption_fit.h"
+#include "windows/dpi.h"
+#include "windows/resources.h"
+#include "windows/text.h"
+#include "windows/windows_error.h"
+
+namespace {
+
+// A fixed single border, and a title bar with the game's icon whose window
+// menu holds only Move and Close: no minimise, no maximise, no resizing.
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX;
+// A caption too wide for its button wraps at word breaks, as a tall narrow button allows.
+constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE;
+
+// Control IDs clear of IDOK and IDCANCEL, which the dialog manager sends for Enter and Esc.
+constexpr int kFirstControlId = 100;
+// Pixels at 96 DPI between a button's caption and its edge: the bevel and the focus rectangle.
+constexpr int kButtonMargin = 4;
+
+// An empty template: the style and the title, no menu, no font, no controls.
+// The controls are made at their pixel boxes once the dialog exists.
+std::vector<WORD> emptyTemplate(std::wstring_view title) {
+  DLGTEMPLATE header{};
+  header.style = kDialogStyle;
+  std::vector<WORD> words(sizeof header / sizeof(WORD));
+  std::memcpy(words.data(), &header, sizeof header);
+  words.push_back(0);  // no menu
+  words.push_back(0);  // the dialog manager's own window class
+  words.insert(words.end(), title.begin(), title.end());
+  words.push_back(0);
+  return words;
+}
+
+dialog_layout::Box scaled(const dialog_layout::Box& box, int dpi) {
+  using dpi_scaling::scaled;
+  return {scaled(box.left, dpi), scaled(box.top, dpi), scaled(box.width, dpi), scaled(box.height, dpi)};
+}
+
+std::wstring windowText(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// The extent DrawText gives a text at a width; a word wider than the width
+// widens it. Statics draw their text by the same rule.
+SIZE textExtent(HDC dc, const std::wstring& text, int width, UINT format) {
+  RECT box{0, 0, width, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box, DT_CALCRECT | DT_NOPREFIX | format);
+  return {box.right - box.left, box.bottom - box.top};
+}
+
+caption_fit::Needs needsOf(HDC dc, HWND control, dialog_layout::Kind kind, int dpi) {
+  const std::wstring text = windowText(control);
+  if (kind == dialog_layout::Kind::Label) {
+    return {textExtent(dc, text, 0, DT_SINGLELINE).cx,
+            [dc, text](int width) { return static_cast<int>(textExtent(dc, text, width, DT_WORDBREAK).cy); }};
+  }
+  const int margins = 2 * dpi_scaling::scaled(kButtonMargin, dpi);
+  constexpr int kOneWordALine = 1;  // narrower than any word
+  return {textExtent(dc, text, kOneWordALine, DT_WORDBREAK).cx + margins, [dc, text, margins](int width) {
+            return static_cast<int>(textExtent(dc, text, width - margins, DT_WORDBREAK).cy) + margins;
+          }};
+}
+
+}  // namespace
+
+LOGFONTW DialogWindow::messageFont(int dpi) {
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  checked(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)),
+          "read the message font");
+  return metrics.lfMessageFont;
+}
+
+DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, HWND owner, Clicks clicks, Font font)
+    : layout_(layout), clicks_(std::move(clicks)), fontAt_(std::move(font)) {
+  const std::vector<WORD> dialog = emptyTemplate(wide(layout.title));
+  CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), owner,
+                             dialogProc, reinterpret_cast<LPARAM>(this));
+  if (failure_) std::rethrow_exception(failure_);
+  checked(hwnd_, "create a dialog");
+  created_ = true;
+}
+
+DialogWindow::~DialogWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  if (font_) DeleteObject(font_);
+}
+
+// Nothing may unwind through the dialog manager. A fault while the dialog is
+// made is its creator's; after that, it ends the message it came with, as a
+// handler's would, and is reported.
+INT_PTR CALLBACK DialogWindow::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+  if (message == WM_INITDIALOG) {
+    SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    reinterpret_cast<DialogWindow*>(lParam)->hwnd_ = hwnd;
+  }
+  auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  if (!self) return FALSE;
+  try {
+    return self->handle(message, wParam, lParam);
+  } catch (const RuntimeError& error) {
+    if (self->created_) {
+      reportRuntimeError(std::string(self->layout_.name).c_str(), error);
+    } else {
+      self->failure_ = std::current_exception();
+    }
+    return TRUE;
+  }
+}
+
+INT_PTR DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      // The game's own icon, where the window manager shows one.
+      SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
+                   reinterpret_cast<LPARAM>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(BRASSMOOR_ICON),
+                                                       IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                       GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
+      createControls();
+      layOut(static_cast<int>(GetDpiForWindow(hwnd_)));
+      return TRUE;  // the focus goes to the first control in tab order that takes it: the first button
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK) {
+        // Enter, with no default button: the button with the focus is pressed.
+        if (const HWND focus = GetFocus(); IsChild(hwnd_, focus)) click(GetDlgCtrlID(focus));
+      } else if (HIWORD(wParam) == BN_CLICKED) {
+        click(LOWORD(wParam));  // IDCANCEL, Esc, is no button of ours
+      }
+      return TRUE;
+    case WM_CLOSE:  // the title bar's close button: hidden, and no handler runs
+      show(false);
+      return TRUE;
+    case WM_DPICHANGED: {
+      layOut(HIWORD(wParam));
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      return TRUE;
+    }
+    default: return FALSE;
+  }
+}
+
+void DialogWindow::createControls() {
+  for (const dialog_layout::Control& control : layout_.controls) {
+    const bool button = control.kind == dialog_layout::Kind::Button;
+    const auto id = static_cast<INT_PTR>(kFirstControlId + controls_.size());
+    controls_.push_back(checked(CreateWindowExW(0, button ? L"BUTTON" : L"STATIC", wide(control.caption).c_str(),
+                                                button ? kButtonStyle : kLabelStyle, 0, 0, 0, 0, hwnd_,
+                                                reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr),
+                                "create a dialog's control"));
+  }
+}
+
+// The font at the dialog's DPI, and every box fitted to it.
+void DialogWindow::layOut(int dpi) {
+  dpi_ = dpi;
+  const LOGFONTW wanted = fontAt_(dpi);
+  const HFONT font = checked(CreateFontIndirectW(&wanted), "make the dialog's font");
+  for (const HWND control : controls_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (font_) DeleteObject(font_);
+  font_ = font;
+  fitCaptions();
+}
+
+void DialogWindow::fitCaptions() {
+  const HDC dc = checked(GetDC(hwnd_), "measure a dialog's captions");
+  const HGDIOBJ oldFont = SelectObject(dc, font_);
+  std::vector<dialog_layout::Box> tabled;
+  std::vector<caption_fit::Needs> needs;
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    tabled.push_back(scaled(layout_.controls[i].box, dpi_));
+    needs.push_back(needsOf(dc, controls_[i], layout_.controls[i].kind, dpi_));
+  }
+  using dpi_scaling::scaled;
+  const caption_fit::Fitted fitted =
+      caption_fit::fit(tabled, scaled(layout_.clientWidth, dpi_), scaled(layout_.clientHeight, dpi_), needs);
+  SelectObject(dc, oldFont);
+  ReleaseDC(hwnd_, dc);
+
+  for (std::size_t i = 0; i < controls_.size(); ++i) {
+    const dialog_layout::Box& b = fitted.boxes[i];
+    SetWindowPos(controls_[i], nullptr, b.left, b.top, b.width, b.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(controls_[i], nullptr, TRUE);
+  }
+  RECT frame{0, 0, fitted.clientWidth, fitted.clientHeight};
+  AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)), static_cast<UINT>(dpi_));
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DialogWindow::show(bool visible) {
+  if (!visible) {
+    ShowWindow(hwnd_, SW_HIDE);
+    return;
+  }
+  if (!placed_) {
+    placed_ = true;
+    RECT window;
+    GetWindowRect(hwnd_, &window);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(GetWindow(hwnd_, GW_OWNER), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
+                 work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // Normal, whatever state it was left in, raised and active.
+  ShowWindow(hwnd_, SW_SHOWNORMAL);
+}
+
+void DialogWindow::setCaption(std::string_view controlName, const std::string& caption) {
+  checked(SetWindowTextW(controls_[indexOf(controlName)], wide(caption).c_str()), "set a label's caption");
+  fitCaptions();
+}
+
+std::size_t DialogWindow::indexOf(std::string_view controlName) const {
+  return static_cast<std::size_t>(&layout_.control(controlName) - layout_.controls.data());
+}
+
+void DialogWindow::click(int controlId) {
+  const int index = controlId - kFirstControlId;
+  if (index < 0 || index >= static_cast<int>(controls_.size())) return;
+  const dialog_layout::Control& control = layout_.controls[static_cast<std::size_t>(index)];
+  const auto handler = clicks_.find(control.name);
+  if (handler == clicks_.end()) return;  // a label
+  runHandler((std::string(control.name) + "_Click").c_str(), handler->second);
+}
