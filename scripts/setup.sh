@@ -25,9 +25,10 @@ web_packages=(
   librsvg2-bin
 )
 
-# What the tests add: their frameworks and benchmarks; the Debian package (CPack's DEB generator runs `file`); an X server of the
-# end-to-end test's own with a window manager, input and screenshots; the
-# browser edition's tests in Debian's Chromium.
+# What the tests add: their frameworks and benchmarks; the Debian package
+# (CPack's DEB generator runs `file`); an X server of the end-to-end test's own
+# with a window manager, input and screenshots; the browser edition's tests in
+# Debian's Chromium.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   time
