@@ -96,6 +96,11 @@ test('after one visit the page plays offline; a new release is served whole at t
     const shown = await page.evaluate(() => [document.querySelector('meta[name="brassmoor-release"]').content,
       getComputedStyle(document.documentElement).getPropertyValue('--release').trim(), globalThis.release]);
     assert.deepEqual(shown, [second.name, '"second"', 'second'], 'the new release, whole');
+    // The page has asked for the new worker; it takes over once the page is gone.
+    await page.waitForFunction(async () => {
+      const registration = await navigator.serviceWorker.getRegistration();
+      return registration?.installing !== null || registration?.waiting !== null;
+    }, { polling: 100 });
     await page.close();
 
     assert.deepEqual(await cachesOnceActive(chromium.browser, second.name), [`brassmoor-${second.name}`], 'the old one gone');
