@@ -3,8 +3,9 @@
 // work area, titled "Brassmoor" for the taskbar. It owns the canvas, the
 // random source, the game and the timer tmr whose event is the tick. It only
 // shows the canvas, putting on the screen just the boxes the game drew, as
-// soon as it drew them; it never draws the battlefield itself. Its mouse and key messages go to the
-// game's Form_* handlers, each ended by its first run-time error.
+// soon as it drew them; it never draws the battlefield itself. Its mouse and
+// key messages go to the game's Form_* handlers, each ended by its first
+// run-time error.
 #pragma once
 
 #include "windows/win32.h"
