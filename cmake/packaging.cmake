@@ -23,8 +23,19 @@ function(brassmoor_install_gzipped source destination)
 endfunction()
 
 brassmoor_install_gzipped(${brassmoor_debian}/changelog ${brassmoor_docdir})
-brassmoor_install_gzipped(${PROJECT_SOURCE_DIR}/desktop/brassmoor.6 ${CMAKE_INSTALL_MANDIR}/man6)
+# The manual page names the version it describes.
+configure_file(${PROJECT_SOURCE_DIR}/desktop/brassmoor.6.in ${CMAKE_BINARY_DIR}/brassmoor.6 @ONLY)
+brassmoor_install_gzipped(${CMAKE_BINARY_DIR}/brassmoor.6 ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${brassmoor_debian}/copyright DESTINATION ${brassmoor_docdir})
+
+# A stripped program keeps the compilers' version notes in .comment; Debian's
+# own strip step (dh_strip) takes them out too, and so does this one.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${BRASSMOOR_INSTALL_GAMESDIR}/$<TARGET_FILE_NAME:brassmoor>\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brassmoor)
