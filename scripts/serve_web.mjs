@@ -50,6 +50,11 @@ export function serve(folder, port = 0) {
 }
 
 if (process.argv[1] === fileURLToPath(import.meta.url)) {
-  const server = await serve(process.argv[2] ?? 'build/web', Number(process.argv[3] ?? 8723));
+  const port = process.argv[3] ?? '8723';
+  if (!/^[0-9]{1,5}$/.test(port) || Number(port) > 65535) {
+    console.error(`serve_web: the port must be a whole number from 0 to 65535, not '${port}'`);
+    process.exit(2);
+  }
+  const server = await serve(process.argv[2] ?? 'build/web', Number(port));
   console.log(`Brassmoor in the browser: open http://127.0.0.1:${server.address().port}/`);
 }

@@ -62,6 +62,7 @@ TEST(InputScriptTest, ABadLineIsRefusedWithItsLineNumberAndWhatIsWrong) {
   } const cases[] = {
       {"0 move 1 2", "tick must be a whole number"},
       {"-1 next", "tick must be a whole number"},
+      {"9223372036854775808 next", "tick must be a whole number from 1 to 9223372036854775807,"},
       {"x move 1 2", "not 'x'"},
       {"5", "event name must follow"},
       {"5 jump", "unknown event 'jump'"},

@@ -60,6 +60,7 @@ TEST(SimOptionsTest, BadOptionsGiveOneLineNamingTheProblemAndStatusTwo) {
       {{"--enemies", "-1"}, "--enemies"},
       {{"--enemies", "ten"}, "'ten'"},
       {{"--ticks", "0"}, "--ticks"},
+      {{"--ticks", "9223372036854775808"}, "--ticks takes a whole number from 1 to 9223372036854775807,"},
       {{"--ticks", "12x"}, "'12x'"},
       {{"--ticks"}, "needs a value"},
       {{"--levels", "0"}, "--levels"},
@@ -93,10 +94,10 @@ TEST(SimOptionsTest, UnreadableFilesAreRefusedBeforeAnythingRuns) {
     std::string says;
   } const cases[] = {
       {{"--input", "/nonexistent/script.txt"}, "cannot read the input script '/nonexistent/script.txt'"},
-      {{"--input", folder}, "cannot read the input script '" + folder + "'"},
+      {{"--input", folder}, "cannot read the input script '" + folder + "': Is a directory"},
       {{"--input", "/dev/zero"}, "/dev/zero line 1: longer than 1000 bytes"},
       {{"--trace", "/nonexistent/folder/trace.jsonl"}, "cannot write the trace"},
-      {{"--trace", folder}, "cannot write the trace"},
+      {{"--trace", folder}, "cannot write the trace '" + folder + "': Is a directory"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = c.args;

@@ -1,11 +1,13 @@
 // The web server of `make run-web` and of the browser tests: it serves the
-// folder's files and nothing outside it, and a request it cannot read gets
-// 400 while the server goes on serving.
+// folder's files and nothing outside it, a request it cannot read gets 400
+// while the server goes on serving, and a bad port is refused in one line.
 import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
 import { request } from 'node:http';
 import { mkdtempSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
+import { fileURLToPath } from 'node:url';
 import { after, before, test } from 'node:test';
 
 import { serve } from '../../scripts/serve_web.mjs';
@@ -45,4 +47,14 @@ test('each request gets its status, and a malformed one does not stop the server
     ['/', 200],
   ];
   for (const [path, status] of cases) assert.equal(await statusOf(path), status, path);
+});
+
+test('a port that is no port is refused in one line with status 2, before anything listens', () => {
+  const script = fileURLToPath(new URL('../../scripts/serve_web.mjs', import.meta.url));
+  for (const port of ['abc', '80x', '-1', '65536', '']) {
+    const run = spawnSync(process.execPath, [script, folder, port], { encoding: 'utf8', timeout: 10000 });
+    assert.equal(run.status, 2, port);
+    assert.equal(run.stderr, `serve_web: the port must be a whole number from 0 to 65535, not '${port}'\n`);
+    assert.equal(run.stdout, '');
+  }
 });

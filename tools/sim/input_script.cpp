@@ -1,6 +1,7 @@
 #include "input_script.h"
 
 #include <charconv>
+#include <limits>
 #include <stdexcept>
 
 #include "core/errors.h"
@@ -114,7 +115,8 @@ Single readCoordinate(const Grammar& grammar, const char* name, const std::strin
 InputEvent parseLine(const std::vector<std::string>& words) {
   InputEvent event;
   if (!parseWhole(words[0], event.tick) || event.tick < 1) {
-    throw BadLine("the tick must be a whole number of at least 1, not " + quote(words[0]));
+    throw BadLine("the tick must be a whole number from 1 to " + std::to_string(std::numeric_limits<long long>::max()) +
+                  ", not " + quote(words[0]));
   }
   if (words.size() < 2) throw BadLine("an event name must follow the tick");
   const Grammar* grammar = nullptr;

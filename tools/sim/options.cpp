@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <set>
+#include <string>
 
 #include "quote.h"
 
@@ -27,13 +28,21 @@ constexpr long long kMostLevels = 32766;
 const std::set<std::string> kValued = {"--seed",  "--ticks", "--levels", "--enemies",
                                        "--input", "--trace", "--png",    "--every"};
 
+// Windows programs show their usage for /? as for --help.
+#ifdef _WIN32
+constexpr bool kWindowsHelp = true;
+#else
+constexpr bool kWindowsHelp = false;
+#endif
+
 template <class T>
-T wholeNumber(const std::string& option, const std::string& text, T least, T most, const char* what) {
+T wholeNumber(const std::string& option, const std::string& text, T least, T most) {
   T value{};
   const char* end = text.data() + text.size();
   const auto [stop, error] = std::from_chars(text.data(), end, value);
   if (error != std::errc() || stop != end || value < least || value > most) {
-    throw UsageError(option + " takes " + what + ", not " + quote(text));
+    throw UsageError(option + " takes a whole number from " + std::to_string(least) + " to " + std::to_string(most) +
+                     ", not " + quote(text));
   }
   return value;
 }
@@ -46,6 +55,10 @@ Options parseOptions(const std::vector<std::string>& args) {
   bool levelsGiven = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& option = args[i];
+    if (kWindowsHelp && option == "/?") {
+      options.help = true;
+      continue;
+    }
     if (option.rfind("--", 0) != 0) throw UsageError("unexpected argument " + quote(option));
     const bool flag = option == "--json" || option == "--help";
     if (!flag && kValued.find(option) == kValued.end()) throw UsageError("unknown option " + quote(option));
@@ -62,16 +75,16 @@ Options parseOptions(const std::vector<std::string>& args) {
                        escape(value) + ")");
     }
     if (option == "--seed") {
-      options.seed = wholeNumber<std::uint64_t>(option, value, 0, UINT64_MAX, "a whole number from 0 to 2^64 - 1");
+      options.seed = wholeNumber<std::uint64_t>(option, value, 0, UINT64_MAX);
     } else if (option == "--ticks") {
-      options.ticks = wholeNumber<long long>(option, value, 1, INT64_MAX, "a whole number of at least 1");
+      options.ticks = wholeNumber<long long>(option, value, 1, INT64_MAX);
     } else if (option == "--levels") {
-      options.levels = wholeNumber<long long>(option, value, 1, kMostLevels, "a whole number from 1 to 32766");
+      options.levels = wholeNumber<long long>(option, value, 1, kMostLevels);
       levelsGiven = true;
     } else if (option == "--enemies") {
-      options.enemies = wholeNumber<int>(option, value, 0, kMostEnemies, "a whole number from 0 to 50");
+      options.enemies = wholeNumber<int>(option, value, 0, kMostEnemies);
     } else if (option == "--every") {
-      options.every = wholeNumber<long long>(option, value, 1, INT64_MAX, "a whole number of at least 1");
+      options.every = wholeNumber<long long>(option, value, 1, INT64_MAX);
     } else {
       if (value.empty()) throw UsageError(option + " needs a non-empty path");
       (option == "--input" ? options.inputFile : option == "--trace" ? options.traceFile : options.pngDir) = value;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <utility>
@@ -11,6 +12,14 @@
 #include "simulation.h"
 
 namespace {
+
+// Why a file could not be opened or read, from errno. Windows reports a
+// folder as "Permission denied"; every build names it as a folder.
+std::string failure(const std::string& path) {
+  const int error = errno;
+  std::error_code unknown;
+  return std::strerror(std::filesystem::is_directory(path, unknown) ? EISDIR : error);
+}
 
 // A script file read through C stdio, whose error flag tells a failing read
 // (a folder, a device that fails) from the end of the file on every build.
@@ -37,7 +46,7 @@ class ScriptFile final : public std::streambuf {
 
  private:
   [[noreturn]] void fail() const {
-    throw UsageError("cannot read the input script " + quote(path_) + ": " + std::strerror(errno));
+    throw UsageError("cannot read the input script " + quote(path_) + ": " + failure(path_));
   }
 
   std::string path_;
@@ -67,7 +76,9 @@ int simMain(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       // Binary: a text stream on Windows ends every line with CR LF, and the
       // trace would differ from every other edition's.
       trace.open(options.traceFile, std::ios::binary);
-      if (!trace) throw UsageError("cannot write the trace " + quote(options.traceFile) + ": " + std::strerror(errno));
+      if (!trace) {
+        throw UsageError("cannot write the trace " + quote(options.traceFile) + ": " + failure(options.traceFile));
+      }
     }
     Simulation sim(options, std::move(script), trace.is_open() ? &trace : nullptr, std::move(savePicture));
     sim.run();
