@@ -76,10 +76,12 @@ void DialogWindow::fitCaptions() {
 
 void DialogWindow::setVisible(bool visible) {
   if (!visible) {
-    QDialog::setVisible(false);
-    // Left to itself, a window manager may hand the focus to another program's
-    // window, and the game would take no keys until clicked.
+    // The battlefield first, while the dialog still has the focus to hand on:
+    // a window manager that sees the focused window go gives the focus to the
+    // window focused before it, which may be another program's, and then
+    // refuses it to the battlefield; the game would take no keys until clicked.
     parentWidget()->activateWindow();
+    QDialog::setVisible(false);
     return;
   }
   // A dialog hidden while minimised would otherwise come back minimised.

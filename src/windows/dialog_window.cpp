@@ -200,9 +200,10 @@ void DialogWindow::fitCaptions() {
 
 void DialogWindow::show(bool visible) {
   if (!visible) {
-    // The battlefield first, while the dialog still has the focus to hand on:
-    // left to itself, a window manager may give it to another program's
-    // window, and the game would take no keys until clicked.
+    // The battlefield first, while the dialog still has the focus to hand on,
+    // so that no other program's window gets it. Wine 8 does not pass this on
+    // to an X window manager, which gives the focus to the window focused
+    // before the dialog.
     if (const HWND owner = GetWindow(hwnd_, GW_OWNER)) SetForegroundWindow(owner);
     ShowWindow(hwnd_, SW_HIDE);
     return;
