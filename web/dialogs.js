@@ -1,10 +1,12 @@
 // The two dialogs, built from the game's table of their layout: a title bar
 // with its close control over a client area of tabled boxes, each widened
 // for its caption by the game's own rule. Modeless and centred over the
-// battlefield on whole pixels; the one shown last comes to the front, and
-// Tab goes round its own buttons only, as a desktop dialog's does.
+// battlefield on whole pixels; the one shown or clicked last comes to the
+// front, and Tab goes round its own buttons only, as a desktop dialog's does.
+// A screen reader hears its labels row by row as one text, when it opens
+// too, and not label by label in tab order ("Wins:, Losses:, 0, 0").
 
-// Each newly shown dialog goes above every other.
+// The dialog brought to the front goes above every other.
 let topmost = 0;
 
 export class DialogWindow {
@@ -16,6 +18,7 @@ export class DialogWindow {
     this.element.id = layout.name;
     this.element.className = 'window';
     this.element.setAttribute('aria-labelledby', `${layout.name}_title`);
+    this.element.setAttribute('aria-describedby', `${layout.name}_text`);
 
     const bar = doc.createElement('header');
     bar.className = 'title-bar';
@@ -24,7 +27,8 @@ export class DialogWindow {
     title.textContent = layout.title;
     this.closeControl = doc.createElement('button');
     Object.assign(this.closeControl, { type: 'button', className: 'close', tabIndex: -1, textContent: '×' });
-    this.closeControl.setAttribute('aria-label', 'Close');
+    // Named apart from a Close button of the dialog's own, which does more.
+    this.closeControl.setAttribute('aria-label', `Close ${layout.title}`);
     bar.append(title, this.closeControl);
 
     this.client = doc.createElement('div');
@@ -36,13 +40,33 @@ export class DialogWindow {
       element.className = control.kind;
       element.dataset.control = control.name;
       element.textContent = control.caption;
+      if (control.kind !== 'button') element.setAttribute('aria-hidden', 'true');  // read in the text below
       return element;
     });
-    this.client.append(...this.controls);
+    this.focusOnShowing = this.control(layout.focusOnShowing);
+    this.rows = rowsOf(layout.controls);
+    this.text = doc.createElement('p');
+    this.text.id = `${layout.name}_text`;
+    this.text.className = 'read-only-aloud';
+    this.client.append(this.text, ...this.controls);
     this.element.append(bar, this.client);
     stage.append(this.element);
+    this.readAloud();
 
     this.element.addEventListener('keydown', (event) => this.keepTabInside(event));
+    // As a window manager raises the window clicked on, or given the focus,
+    // and gives it the keys: to the button that had them last in it.
+    this.lastFocused = this.focusOnShowing;
+    this.element.addEventListener('pointerdown', () => this.toFront());
+    this.element.addEventListener('focusin', (event) => {
+      this.toFront();
+      this.lastFocused = event.target;
+    });
+    this.element.addEventListener('mousedown', (event) => {
+      if (event.target.closest('button') !== null) return;
+      event.preventDefault();
+      this.lastFocused.focus({ preventScroll: true });
+    });
   }
 
   get shown() {
@@ -57,12 +81,16 @@ export class DialogWindow {
     return this.controls.filter((element) => element.localName === 'button');
   }
 
-  // Shown in front, fitted, with the focus on its first button.
+  // Shown in front, fitted, with the focus where the game puts it at every showing.
   show() {
-    this.element.style.zIndex = String(++topmost);
+    this.toFront();
     this.element.show();
     this.layOut();
-    this.buttons()[0].focus({ preventScroll: true });
+    this.focusOnShowing.focus({ preventScroll: true });
+  }
+
+  toFront() {
+    this.element.style.zIndex = String(++topmost);
   }
 
   hide() {
@@ -73,7 +101,15 @@ export class DialogWindow {
     const element = this.control(name);
     if (element.textContent === caption) return;
     element.textContent = caption;
+    this.readAloud();
     if (this.shown) this.layOut();
+  }
+
+  // Each row's labels as one phrase ("Wins: 0"), the rows one after another:
+  // after a sentence's stop as they stand, otherwise with a comma between.
+  readAloud() {
+    const phrases = this.rows.map((row) => row.map((name) => this.control(name).textContent).join(' '));
+    this.text.textContent = phrases.reduce((text, phrase) => (text === '' ? phrase : `${text}${/[.!?]$/.test(text) ? ' ' : ', '}${phrase}`), '');
   }
 
   // Every box as the rule places it for captions measured in this page's
@@ -127,4 +163,14 @@ export class DialogWindow {
     const next = at < 0 ? (step > 0 ? 0 : buttons.length - 1) : (at + step + buttons.length) % buttons.length;
     buttons[next].focus({ preventScroll: true });
   }
+}
+
+// The names of the labels, row by row from the top and each row from the left,
+// as the tabled boxes place them.
+function rowsOf(controls) {
+  const rows = new Map();
+  const labels = controls.filter((control) => control.kind !== 'button');
+  labels.sort((a, b) => a.box[1] - b.box[1] || a.box[0] - b.box[0]);
+  for (const { name, box: [, top] } of labels) rows.set(top, [...(rows.get(top) ?? []), name]);
+  return [...rows.values()];
 }

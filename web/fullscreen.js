@@ -2,7 +2,9 @@
 // Esc is the result dialog's key, and a browser leaves fullscreen on Esc:
 // where Keyboard Lock lets the page have Esc, the game takes it while
 // fullscreen; where not, Esc only leaves fullscreen and opens no dialog.
-export function offerFullscreen(win, button) {
+// Once pressed, the control hands the keys back to the battlefield: Space
+// there would otherwise press it again and leave fullscreen.
+export function offerFullscreen(win, button, battlefield) {
   const doc = win.document;
   if (!doc.fullscreenEnabled) return;
   const keyboard = win.navigator.keyboard;
@@ -10,6 +12,7 @@ export function offerFullscreen(win, button) {
   button.hidden = false;
 
   button.addEventListener('click', async () => {
+    battlefield.focus({ preventScroll: true });
     try {
       if (doc.fullscreenElement !== null) {
         await doc.exitFullscreen();

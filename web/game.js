@@ -13,7 +13,9 @@ export function gameOf(module) {
   return {
     width,  // the battlefield, in pixels
     height,
-    dialogs,  // in the game's order, each with its name, title, client size and controls in tab order
+    // In the game's order, each with its name, title, client size, controls in
+    // tab order, and the control that takes the focus at every showing.
+    dialogs,
     // The code of that name in the game's table.
     code: (name) => {
       if (!Object.hasOwn(codes, name)) throw new Error(`the game has no input code ${name}`);

@@ -148,7 +148,7 @@ function listenForPointers(win, canvas, game, send) {
 
   canvas.addEventListener('pointerdown', (event) => {
     if (ignored(event)) return;
-    canvas.focus({ preventScroll: true });
+    canvas.focus({ preventScroll: true, focusVisible: false });  // a ring only for the keyboard
     canvas.setPointerCapture(event.pointerId);
     const point = at(event);
     pointers.set(event.pointerId, { bits: event.buttons, point });

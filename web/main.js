@@ -21,7 +21,7 @@ const canvas = byId('frm');
 // size from the game once it has.
 const layout = new Layout(window, { stage: byId('stage'), pad: byId('pad'), commands: byId('commands') }, canvas,
   () => view?.placed());
-offerFullscreen(window, byId('fullscreen'));
+offerFullscreen(window, byId('fullscreen'), canvas);
 layout.place();
 
 let game;
@@ -77,7 +77,8 @@ if (game !== undefined) {
   globalThis.brassmoor = game;
 
   status.hidden = true;
-  view.canvas.focus({ preventScroll: true });
+  // The keys are the battlefield's from the start; its ring waits for the keyboard.
+  view.canvas.focus({ preventScroll: true, focusVisible: false });
   after();
 
   // A service worker keeps this release's files, whole, for playing offline.

@@ -37,6 +37,7 @@ DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, const Clicks& cl
       placeButton(control, clicks.at(control.name));
     }
   }
+  focusOnShowing_ = findChild<QWidget*>(text(layout.focusOnShowing().name));
 }
 
 template <class Control>
@@ -74,10 +75,19 @@ void DialogWindow::fitCaptions() {
 }
 
 void DialogWindow::setVisible(bool visible) {
+  if (!visible) {
+    // The battlefield first, while the dialog still has the focus to hand on:
+    // a window manager that sees the focused window go gives the focus to the
+    // window focused before it, which may be another program's, and then
+    // refuses it to the battlefield; the game would take no keys until clicked.
+    parentWidget()->activateWindow();
+    QDialog::setVisible(false);
+    return;
+  }
   // A dialog hidden while minimised would otherwise come back minimised.
-  if (visible) setWindowState(windowState() & ~kNotNormal);
-  QDialog::setVisible(visible);
-  if (!visible) return;
+  setWindowState(windowState() & ~kNotNormal);
+  focusOnShowing_->setFocus();
+  QDialog::setVisible(true);
   raise();
   activateWindow();
 }
@@ -114,7 +124,6 @@ void DialogWindow::placeButton(const dialog_layout::Control& tabled, std::functi
   auto* button = place(new DialogButton(text(tabled.caption), this), tabled);
   connect(button, &QPushButton::clicked, this,
           [handler = std::string(tabled.name) + "_Click", click = std::move(click)] { runHandler(handler.c_str(), click); });
-  if (!focusWidget()) button->setFocus();
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {

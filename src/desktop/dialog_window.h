@@ -22,14 +22,16 @@ class QPushButton;
 class DialogWindow : public QDialog {
  public:
   // Every showing brings the dialog back whole, in whatever state the window
-  // manager left it: neither minimised, maximised nor full-screen, on top and active.
+  // manager left it: neither minimised, maximised nor full-screen, on top and
+  // active, with the focus on the control the layout gives it. Every hiding
+  // gives the keys back to the battlefield.
   void setVisible(bool visible) override;
 
  protected:
   // What each button runs when clicked, by the button's name.
   using Clicks = std::map<std::string_view, std::function<void()>>;
 
-  // Controls are placed in their tab order; the first button takes the focus.
+  // Controls are placed in their tab order.
   // The dialog is a window of its own, kept above `battlefield`.
   DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks, QWidget& battlefield);
 
@@ -53,6 +55,7 @@ class DialogWindow : public QDialog {
   void centreOnScreen();
 
   const QSize tabledClient_;
+  QWidget* focusOnShowing_ = nullptr;
   std::vector<TabledControl> controls_;
   bool placed_ = false;
 };

@@ -40,4 +40,10 @@ const Control& Dialog::control(std::string_view controlName) const {
   return *found;
 }
 
+const Control& Dialog::focusOnShowing() const {
+  const auto first = std::find_if(controls.begin(), controls.end(), [](const Control& c) { return c.kind == Kind::Button; });
+  if (first == controls.end()) throw std::logic_error("no button in " + std::string(name));
+  return *first;
+}
+
 }  // namespace dialog_layout

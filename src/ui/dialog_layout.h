@@ -25,10 +25,16 @@ struct Dialog {
   std::string_view name;
   std::string_view title;
   int clientWidth, clientHeight;
-  std::span<const Control> controls;  // in tab order: the first button takes the focus
+  std::span<const Control> controls;  // in tab order
 
   // The control of that name; the tables name each one once.
   const Control& control(std::string_view controlName) const;
+
+  // The control that takes the focus at every showing of the dialog, not only
+  // the first: its first button in tab order. A dialog shown again never keeps
+  // the focus on the button pressed last, where Enter would press it again
+  // unasked (Next level, say, which gives up the level).
+  const Control& focusOnShowing() const;
 };
 
 // frm_winlose: wins and losses, then Quit, Back and Next level.

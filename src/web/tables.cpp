@@ -37,7 +37,7 @@ std::string dialog(const Dialog& d) {
   }
   return "{\"name\":" + quoted(d.name) + ",\"title\":" + quoted(d.title) + ",\"clientWidth\":" +
          std::to_string(d.clientWidth) + ",\"clientHeight\":" + std::to_string(d.clientHeight) + ",\"controls\":[" +
-         controls + "]}";
+         controls + "],\"focusOnShowing\":" + quoted(d.focusOnShowing().name) + "}";
 }
 
 // Each code under its name in input_codes.h.

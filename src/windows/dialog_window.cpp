@@ -127,7 +127,7 @@ INT_PTR DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED)));
       createControls();
       layOut(static_cast<int>(GetDpiForWindow(hwnd_)));
-      return TRUE;  // the focus goes to the first control in tab order that takes it: the first button
+      return FALSE;  // show() gives the focus, at every showing
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK) {
         // Enter, with no default button: the button with the focus is pressed.
@@ -200,6 +200,11 @@ void DialogWindow::fitCaptions() {
 
 void DialogWindow::show(bool visible) {
   if (!visible) {
+    // The battlefield first, while the dialog still has the focus to hand on,
+    // so that no other program's window gets it. Wine 8 does not pass this on
+    // to an X window manager, which gives the focus to the window focused
+    // before the dialog.
+    if (const HWND owner = GetWindow(hwnd_, GW_OWNER)) SetForegroundWindow(owner);
     ShowWindow(hwnd_, SW_HIDE);
     return;
   }
@@ -215,8 +220,11 @@ void DialogWindow::show(bool visible) {
     SetWindowPos(hwnd_, nullptr, work.left + (work.right - work.left - width) / 2,
                  work.top + (work.bottom - work.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  // Normal, whatever state it was left in, raised and active.
+  // Normal, whatever state it was left in, raised and active, with the focus
+  // where the layout puts it: the dialog manager would bring back the focus
+  // of the last showing.
   ShowWindow(hwnd_, SW_SHOWNORMAL);
+  SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(controls_[indexOf(layout_.focusOnShowing().name)]), TRUE);
 }
 
 void DialogWindow::setCaption(std::string_view controlName, const std::string& caption) {

@@ -3,9 +3,9 @@
 // title bar with its close button only. Its labels and buttons sit at the
 // boxes the shared layout gives, scaled with the DPI, in the platform's
 // message font; a caption that does not fit its box grows the box, and the
-// dialog with it. The tab order and the first focus are the table's. No button
-// is a default one: Enter and Space press the button with the focus, Esc does
-// nothing, and the close button only hides the dialog.
+// dialog with it. The tab order and the focus at every showing are the
+// table's. No button is a default one: Enter and Space press the button with
+// the focus, Esc does nothing, and the close button only hides the dialog.
 #pragma once
 
 #include "windows/win32.h"
@@ -36,7 +36,8 @@ class DialogWindow {
   HWND hwnd() const { return hwnd_; }
   bool shown() const { return IsWindowVisible(hwnd_) != FALSE; }
   // Shown normal and active, centred on the work area at the first showing;
-  // after that wherever the player left it.
+  // after that wherever the player left it. Hidden, it hands the keys back to
+  // its owner, the battlefield.
   void show(bool visible);
 
   // Tab, Enter and Space as in a dialog; true when the message was the dialog's.

@@ -1,5 +1,6 @@
 // The result and help dialogs as windows: their layout, at small and large
-// desktop fonts, their focus and keys, and the title bar's close.
+// desktop fonts, their focus and keys, the keys back to the battlefield when
+// they hide, and the title bar's close.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -291,6 +292,7 @@ TEST(DialogsTest, EnterAndSpacePressTheFocusedButtonAndNoButtonIsTheDefault) {
   EXPECT_TRUE(w.exits.empty()) << "Quit is no default";
 
   ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // onto Next level
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
   EXPECT_EQ(w.frm.Tag(), "1");
@@ -302,10 +304,30 @@ TEST(DialogsTest, EnterAndSpacePressTheFocusedButtonAndNoButtonIsTheDefault) {
   EXPECT_TRUE(w.frm.timerEnabled());
 
   ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
-  EXPECT_EQ(focusName(), "Command2") << "the focus stays where it was left";
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // round to Quit
+  EXPECT_EQ(focusName(), "btn_quit") << "every showing starts on the first button, not on Next level";
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
   EXPECT_EQ(w.exits, std::vector<int>{0});
+}
+
+// Whichever way it goes, not to another program's window.
+TEST(DialogsTest, AHiddenDialogGivesTheKeysBackToTheBattlefield) {
+  const struct {
+    Qt::Key key;
+    const char* dialog;
+    const char* button;  // none: the title bar's close
+  } cases[] = {{Qt::Key_Escape, "frm_winlose", "Command1"}, {Qt::Key_F1, "frm_help", "Command1"}, {Qt::Key_F1, "frm_help", nullptr}};
+  for (const auto& c : cases) {
+    PlayerWindow w;
+    QWidget* dialog = open(w, c.key, c.dialog);
+    ASSERT_NE(dialog, nullptr) << c.dialog;
+    if (c.button) {
+      QTest::keyClick(control<QPushButton>(c.dialog, c.button), Qt::Key_Space);
+    } else {
+      dialog->close();
+    }
+    EXPECT_TRUE(becomesActive(&w.frm)) << c.dialog << " " << (c.button ? c.button : "close");
+    EXPECT_TRUE(w.frm.hasFocus()) << c.dialog;
+  }
 }
 
 TEST(DialogsTest, EscInsideADialogDoesNothing) {

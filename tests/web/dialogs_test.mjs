@@ -1,6 +1,8 @@
-// The page's dialogs behave like windows: the one shown last comes to the
-// front with the focus on its first button, Tab goes round its own buttons,
-// they sit on whole pixels, and the end screen shows the numbers at Quit.
+// The page's dialogs behave like windows: the one shown or clicked last comes
+// to the front, the focus on its first button at every showing, Tab goes
+// round its own buttons, they sit on whole pixels, and the end screen shows
+// the numbers at Quit. A screen reader hears them as a player sees them, and
+// the keyboard's place on the battlefield shows.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
@@ -14,7 +16,7 @@ after(async () => chromium.close());
 
 const focused = (page) => page.evaluate(() => `${document.activeElement.closest('dialog')?.id}.${document.activeElement.dataset.control}`);
 
-test('the dialog shown last is in front and has the focus; Tab and Shift+Tab go round its buttons only', async () => {
+test('the dialog shown last is in front with the focus on its first button, at every showing; Tab and Shift+Tab go round its buttons only', async () => {
   const cases = [
     { keys: ['F1', 'Escape'], front: 'frm_winlose', first: 'btn_quit', tabs: ['Command1', 'Command2', 'btn_quit'], back: 'Command2' },
     { keys: ['Escape', 'F1'], front: 'frm_help', first: 'Command1', tabs: ['Command1', 'Command1'], back: 'Command1' },
@@ -41,8 +43,69 @@ test('the dialog shown last is in front and has the focus; Tab and Shift+Tab go 
     await page.keyboard.press('Tab');
     await page.keyboard.up('Shift');
     assert.equal(await focused(page), `${front}.${back}`, `${keys}: Shift+Tab`);
+    await page.mouse.click(field.x + 10, field.y + 10);
+    await page.keyboard.press(keys[1]);  // hidden, and shown again
+    await page.keyboard.press(keys[1]);
+    assert.equal(await focused(page), `${front}.${first}`, `${keys}: shown again`);
     await page.close();
   }
+});
+
+// Result over Help, as F1, a click on the battlefield and Esc leave them.
+async function resultOverHelp(page) {
+  const field = await page.$eval('#frm', (c) => c.getBoundingClientRect().toJSON());
+  await page.keyboard.press('F1');
+  await page.mouse.click(field.x + 10, field.y + 10);
+  await page.keyboard.press('Escape');
+}
+
+test('a click on the dialog behind brings it to the front with the keys, as a window manager does', async () => {
+  const { page } = await chromium.open();
+  await resultOverHelp(page);
+  const help = await page.$eval('#frm_help', (d) => d.getBoundingClientRect().toJSON());
+  await page.mouse.click(help.x + 5, help.y + 5);  // its title bar, clear of Result
+  const hidden = await page.$eval('#frm_help [data-control="Command1"]', (button) => {
+    const box = button.getBoundingClientRect();
+    const corners = [[box.left + 1, box.top + 1], [box.right - 1, box.top + 1], [box.left + 1, box.bottom - 1], [box.right - 1, box.bottom - 1]];
+    return corners.filter(([x, y]) => document.elementFromPoint(x, y) !== button);
+  });
+  assert.deepEqual(hidden, [], 'Close shows whole');
+  assert.equal(await focused(page), 'frm_help.Command1');
+  await page.close();
+});
+
+// What a screen reader is given: each dialog's name, the text it reads as the
+// dialog opens, and its controls, by the accessibility tree.
+test('a screen reader hears the score as one text when Result opens, and tells the help\'s two Close controls apart', async () => {
+  const { page } = await chromium.open();
+  await page.evaluate(() => brassmoor.tick());  // past the first level start: no losses yet
+  await resultOverHelp(page);
+  const heard = {};
+  for (const id of ['frm_winlose', 'frm_help']) {
+    const node = await page.accessibility.snapshot({ root: await page.$(`#${id}`) });
+    const buttons = [];
+    const walk = (n) => (n.role === 'button' ? buttons.push(n.name) : n.children?.forEach(walk));
+    walk(node);
+    heard[id] = { role: node.role, name: node.name, description: node.description, buttons };
+  }
+  assert.deepEqual(heard.frm_winlose, { role: 'dialog', name: 'Result', description: 'Wins: 0, Losses: 0', buttons: ['Close Result', 'Quit', 'Back', 'Next level'] });
+  assert.equal(heard.frm_help.description, 'Esc quits the game and show the score. Enter redraws the screen. Move your tank using the arrow keys. '
+    + 'Fire using the left mouse button. When there are no tanks left slow down until you stop.');
+  assert.deepEqual(heard.frm_help.buttons, ['Close Help', 'Close']);
+  await page.close();
+});
+
+test('the battlefield shows a focus ring when the keyboard reaches it, and none when clicked', async () => {
+  const { page } = await chromium.open();
+  const ring = () => page.$eval('#frm', (c) => c.matches(':focus') && getComputedStyle(c).outlineStyle !== 'none');
+  await page.click('#frm');
+  assert.equal(await ring(), false, 'clicked');
+  await page.keyboard.press('Tab');  // onto Fullscreen
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  await page.keyboard.up('Shift');
+  assert.equal(await ring(), true, 'by the keyboard');
+  await page.close();
 });
 
 test('the battlefield and both dialogs sit on whole pixels at any window size', async () => {

@@ -245,6 +245,19 @@ test('Esc in fullscreen opens the result dialog where Keyboard Lock gives it to 
   }
 });
 
+test('a press of Fullscreen hands the keys back to the battlefield, so Space does not leave fullscreen', async () => {
+  const { page } = await chromium.open();
+  await page.click('#fullscreen');
+  await page.waitForFunction(() => document.fullscreenElement !== null);
+  await page.evaluate(() => {
+    globalThis.pressed = 0;
+    document.getElementById('fullscreen').addEventListener('click', () => globalThis.pressed++);
+  });
+  await page.keyboard.press('Space');
+  assert.deepEqual(await page.evaluate(() => [document.activeElement.id, pressed, document.fullscreenElement !== null]), ['frm', 0, true]);
+  await page.close();
+});
+
 test('on any screen both dialogs sit over the battlefield\'s centre, inside the window, with every caption whole', async () => {
   const viewports = [kPhones[0].viewport, kPhones[1].viewport, { ...kPhone, width: 320, height: 568 }, { width: 1920, height: 1080 }];
   for (const viewport of viewports) {

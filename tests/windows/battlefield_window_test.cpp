@@ -1,7 +1,7 @@
 // The battlefield window on Windows (its size, frame and place are the
 // end-to-end test's): its window messages reach the game's handlers in the
 // game's codes; losing the focus lets go of the arrows; the dialogs are owned
-// by it and behave as dialogs; after ticks that put only their damage on the
+// by it, behave as dialogs and hand the keys back to it; after ticks that put only their damage on the
 // screen, the window shows exactly the canvas.
 #include <gtest/gtest.h>
 
@@ -116,8 +116,32 @@ TEST(BattlefieldWindowTest, TheDialogsAreOwnedByItAndOnlyTheirButtonsRunHandlers
   EXPECT_TRUE(!result.shown() && b.frm.timerEnabled() && b.frm.Tag() == "1") << "Space presses it too: Next level";
 
   b.send(WM_CHAR, VK_ESCAPE);
-  pressInDialog(b.frm, button(result, L"Quit"), VK_SPACE);
+  EXPECT_EQ(GetFocus(), button(result, L"Quit")) << "every showing starts on the first button, not on Next level";
+  pressInDialog(b.frm, GetFocus(), VK_SPACE);
   EXPECT_EQ(b.quit.exitStatus, 0) << "Quit ends the game with status 0";
+}
+
+TEST(BattlefieldWindowTest, AHiddenDialogHandsTheKeysBackToTheBattlefield) {
+  const struct {
+    bool help;              // F1's dialog, or Esc's
+    const wchar_t* button;  // none: the title bar's close
+  } cases[] = {{false, L"Back"}, {true, L"Close"}, {true, nullptr}};
+  for (const auto& c : cases) {
+    Battlefield b;
+    b.frm.show();
+    b.send(c.help ? WM_KEYDOWN : WM_CHAR, c.help ? VK_F1 : VK_ESCAPE);
+    HelpDialog& shown = c.help ? b.frm.frm_help() : b.frm.frm_winlose();
+    auto& dialog = dynamic_cast<DialogWindow&>(shown);
+    ASSERT_EQ(GetForegroundWindow(), dialog.hwnd());
+    if (c.button) {
+      pressInDialog(b.frm, button(dialog, c.button), VK_SPACE);
+    } else {
+      SendMessageW(dialog.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    ASSERT_FALSE(dialog.shown());
+    EXPECT_EQ(GetForegroundWindow(), b.frm.hwnd()) << (c.button ? "a button" : "the title bar's close");
+    EXPECT_EQ(GetFocus(), b.frm.hwnd());
+  }
 }
 
 TEST(BattlefieldWindowTest, AfterTicksThatShowOnlyTheirDamageTheWindowShowsTheCanvas) {
