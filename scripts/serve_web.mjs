@@ -76,13 +76,17 @@ export function serve(folder, port = 0) {
       return;
     }
     const tag = `"${createHash('sha256').update(sent.body).digest('base64url').slice(0, 22)}"`;
-    const headers = { 'Cache-Control': 'no-cache', ETag: tag, Vary: 'Accept-Encoding' };
+    response.setHeader('Cache-Control', 'no-cache');
+    response.setHeader('ETag', tag);
+    response.setHeader('Vary', 'Accept-Encoding');
     if (isCurrent(request.headers['if-none-match'], tag)) {
-      response.writeHead(304, headers).end();
+      response.writeHead(304).end();
       return;
     }
-    if (sent.coding !== undefined) headers['Content-Encoding'] = sent.coding;
-    response.writeHead(200, { ...headers, 'Content-Type': type, 'Content-Length': sent.body.length }).end(sent.body);
+    if (sent.coding !== undefined) response.setHeader('Content-Encoding', sent.coding);
+    response.setHeader('Content-Type', type);
+    response.setHeader('Content-Length', sent.body.length);
+    response.writeHead(200).end(sent.body);
   });
   return new Promise((done, fail) => {
     server.once('error', fail);
