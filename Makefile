@@ -1,12 +1,12 @@
 # The commands the README names: `make run` and `make test`; and for the
 # developers `make web`, `make run-web`, `make windows`, `make test-sanitize`,
-# `make bench` and `make package`. Each installs what is missing, configures
-# and builds before it acts: `make run` only what the desktop game needs, in
-# build/game; the others everything the tests need as well.
+# `make bench`, `make audit` and `make package`. Each installs what is
+# missing, configures and builds before it acts: `make run` only what the
+# desktop game needs, in build/game; the others everything the tests need as well.
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: run test test-sanitize bench package setup-game setup-web setup-test setup-windows game build web run-web windows
+.PHONY: run test test-sanitize bench audit package setup-game setup-web setup-test setup-windows setup-audit game build web run-web windows
 
 run: game
 	build/game/src/desktop/brassmoor
@@ -53,6 +53,12 @@ bench: build web
 		> $(BUILD)/bench-sim.txt
 	@tail -n 2 $(BUILD)/bench-sim.txt
 
+# Lighthouse 12's four scores of the page as make run-web serves it, on its
+# mobile profile and its desktop one. Not a test: scores vary a little from
+# run to run.
+audit: web setup-audit
+	node bench/audit/audit_page.mjs build/web
+
 # The Debian package, written to $(BUILD)/, and the Windows edition's zip,
 # written to build/windows/.
 package: build windows
@@ -74,3 +80,6 @@ setup-test:
 
 setup-windows:
 	@bash scripts/setup.sh windows
+
+setup-audit:
+	@bash scripts/setup.sh audit

@@ -4,9 +4,10 @@
 #   scripts/setup.sh web       building and serving the browser edition (make web, make run-web)
 #   scripts/setup.sh windows   building the Windows edition (make windows)
 #   scripts/setup.sh test      everything make test builds and runs, the game's needs included
-# Debian packages through apt-get; for the tests also the browser tests' npm
-# packages at the versions package-lock.json pins. Idempotent: apt-get and npm
-# run only when something is missing.
+#   scripts/setup.sh audit     Lighthouse's audit of the browser edition (make audit)
+# Debian packages through apt-get; for the tests and the audit also their npm
+# packages at the versions their package-lock.json pins. Idempotent: apt-get
+# and npm run only when something is missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -44,12 +45,16 @@ test_packages=(
 # --no-install-recommends: mingw-w64 and Wine are 19 packages, 170 MB to download.
 windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine googletest librsvg2-bin imagemagick)
 
+# Lighthouse audits the page in Debian's Chromium.
+audit_packages=(chromium)
+
 # The lists each purpose installs, by name: game stands for game_packages.
 declare -A lists_of=(
   [game]="game"
   [web]="game web"
   [windows]="game windows"
   [test]="game web test windows"
+  [audit]="game web audit"
 )
 
 purpose=${1:-}
@@ -69,7 +74,7 @@ for list in ${lists_of[$purpose]}; do
 done
 # The tests run Node.js and npm, which may come from elsewhere than Debian:
 # only a missing command asks for Debian's.
-if [ "$purpose" = test ]; then
+if [ "$purpose" = test ] || [ "$purpose" = audit ]; then
   command -v node >/dev/null || missing+=(nodejs)
   command -v npm >/dev/null || missing+=(npm)
 fi
@@ -91,14 +96,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   grep -E '^(Need to get|After this operation)' "$log" | sed 's/^/setup: /' || true
 fi
 
-if [ "$purpose" = test ]; then
-  # puppeteer-core drives Debian's Chromium; it downloads no browser of its own.
-  # The lock file installed last is kept beside the packages, to tell a change.
-  lock=tests/web/package-lock.json
-  installed_lock=tests/web/node_modules/.installed-package-lock.json
+# The npm packages of a folder, as its lock file pins them. The lock file
+# installed last is kept beside the packages, to tell a change.
+npm_packages() {
+  local folder=$1 what=$2
+  local lock=$folder/package-lock.json installed_lock=$folder/node_modules/.installed-package-lock.json
   if ! cmp -s "$lock" "$installed_lock"; then
-    echo "setup: installing the browser tests' npm packages"
-    npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
+    echo "setup: installing $what's npm packages"
+    npm ci --prefix "$folder" --no-audit --no-fund --loglevel=error
     cp "$lock" "$installed_lock"
   fi
-fi
+}
+# puppeteer-core and Lighthouse drive Debian's Chromium; neither downloads a browser of its own.
+if [ "$purpose" = test ]; then npm_packages tests/web "the browser tests"; fi
+if [ "$purpose" = audit ]; then npm_packages bench/audit "the audit"; fi

@@ -64,10 +64,12 @@ export class Layout {
       commandsAt = { left: Math.floor(width - kGap - commands.width), top: padAt.top };
     }
     Object.assign(this.stage.style, {
-      left: `${at.left}px`, top: `${at.top}px`, width: `${field.width}px`, height: `${field.height}px`, transform: 'none',
+      left: `${at.left}px`, top: `${at.top}px`, width: `${field.width}px`, height: `${field.height}px`,
     });
     Object.assign(this.pad.style, { left: `${padAt.left}px`, top: `${padAt.top}px` });
     Object.assign(this.commands.style, { left: `${commandsAt.left}px`, top: `${commandsAt.top}px` });
+    // The page shows from its first placing on.
+    root.classList.add('placed');
     this.placed();
   }
 }

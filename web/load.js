@@ -1,5 +1,6 @@
-// Loads the compiled game, its script and then its WebAssembly, and names
-// for the player whatever failed on the way.
+// Loads the compiled game, its script and then its WebAssembly, compiled
+// while it streams in (the page has asked for both already), and names for
+// the player whatever failed on the way.
 const kScript = './brassmoor.js';
 const kWasm = 'brassmoor.wasm';
 
@@ -36,9 +37,8 @@ async function instantiate(imports) {
     const answer = [response.status, response.statusText].filter(Boolean).join(' ');
     throw new Error(`the server answered ${answer} for ${kWasm}`);
   }
-  const bytes = await response.arrayBuffer();
   try {
-    return await WebAssembly.instantiate(bytes, imports);
+    return await WebAssembly.instantiateStreaming(response, imports);
   } catch (error) {
     throw new Error(`${kWasm} is damaged (${error.message})`);
   }

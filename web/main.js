@@ -8,7 +8,7 @@ import { listenForInput } from './input.js';
 import { Layout } from './layout.js';
 import { loadGame } from './load.js';
 import { Ticker } from './ticker.js';
-import { offerTouchControls } from './touch.js';
+import { listenForTouch, showTouchControls } from './touch.js';
 import { View } from './view.js';
 
 const kTickMilliseconds = 25;
@@ -22,6 +22,8 @@ const canvas = byId('frm');
 const layout = new Layout(window, { stage: byId('stage'), pad: byId('pad'), commands: byId('commands') }, canvas,
   () => view?.placed());
 offerFullscreen(window, byId('fullscreen'), canvas);
+// Placed whole before anything shows, so that nothing moves once the game has come.
+showTouchControls(window, () => layout.place());
 layout.place();
 
 let game;
@@ -49,7 +51,7 @@ if (game !== undefined) {
   };
 
   const keys = listenForInput(document, view.canvas, game, after);
-  offerTouchControls(window, byId('pad'), byId('commands'), keys, () => layout.place());
+  listenForTouch(window, byId('pad'), byId('commands'), keys);
 
   const clicks = [
     [view.result, 'btn_quit', game.quit],

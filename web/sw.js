@@ -9,23 +9,29 @@ const kCache = `brassmoor-${kRelease}`;
 const kReleaseMark = /<meta name="brassmoor-release" content="([^"]*)">/;
 
 const page = new URL(kFiles[0], location).href;
-const isPage = (url) => url.origin === location.origin && (url.href === page || url.href === `${page}index.html`);
+// The page by any address the server takes for it, with or without a query (/?from=home).
+const isPage = (url) => url.origin === location.origin &&
+  [page, `${page}index.html`].includes(`${url.origin}${url.pathname}`);
 
 self.addEventListener('install', (event) => event.waitUntil(keep()));
 
 // Every file fetched, whole, before any is kept, so a failure keeps none;
 // and the page fetched must be this release's, in case the server has
-// moved on. A body is read at once: unread, it would hold its connection.
+// moved on. Each is revalidated, so what the page has just downloaded is
+// taken from the browser's cache and not downloaded again. A body is read
+// at once: unread, it would hold its connection. Of its headers only its
+// type is kept: the body is kept decoded, whatever coding it came in.
 async function keep() {
   const fetched = await Promise.all(kFiles.map(async (file) => {
-    const response = await fetch(file, { cache: 'no-store' });
+    const response = await fetch(file, { cache: 'no-cache' });
     if (!response.ok) throw new Error(`${file}: ${response.status}`);
-    return { body: await response.blob(), headers: response.headers };
+    return { body: await response.blob(), type: response.headers.get('Content-Type') };
   }));
   const release = (await fetched[0].body.text()).match(kReleaseMark)?.[1];
   if (release !== kRelease) throw new Error(`the server has release ${release}, not ${kRelease}`);
   const cache = await caches.open(kCache);
-  await Promise.all(kFiles.map((file, i) => cache.put(file, new Response(fetched[i].body, { headers: fetched[i].headers }))));
+  await Promise.all(kFiles.map((file, i) =>
+    cache.put(file, new Response(fetched[i].body, { headers: { 'Content-Type': fetched[i].type } }))));
 }
 
 // The releases before this one go once it takes over.
@@ -54,7 +60,7 @@ self.addEventListener('fetch', (event) => {
 async function navigate(event) {
   let response = null;
   try {
-    response = await fetch(event.request, { cache: 'no-store' });
+    response = await fetch(event.request, { cache: 'no-cache' });
   } catch {
     // offline: this release's page
   }

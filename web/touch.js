@@ -3,8 +3,9 @@
 // the key it names. They show only where the primary pointer is coarse, or
 // from the first touch on: a mouse player sees none of them.
 
-// keys: input's keyDown(name) and keyUp(name); shown: runs once they show.
-export function offerTouchControls(win, pad, commands, keys, shown) {
+// Shows them from the start where the pointer is coarse, so that the page is
+// placed with them before it is first shown. shown: runs once they show.
+export function showTouchControls(win, shown) {
   const doc = win.document;
   const show = () => {
     if (doc.documentElement.classList.contains('touch')) return;
@@ -15,7 +16,11 @@ export function offerTouchControls(win, pad, commands, keys, shown) {
   if (coarse.matches) show();
   coarse.addEventListener('change', () => coarse.matches && show());
   win.addEventListener('pointerdown', (event) => event.pointerType === 'touch' && show(), { capture: true });
+}
 
+// keys: input's keyDown(name) and keyUp(name).
+export function listenForTouch(win, pad, commands, keys) {
+  const doc = win.document;
   // A press here neither takes the focus from the battlefield nor makes
   // mouse events of its own, and no long press opens a menu.
   for (const controls of [pad, commands]) {

@@ -14,7 +14,13 @@ export const webBuild = process.env.BRASSMOOR_WEB_BUILD ?? new URL('../../build/
 
 // folder: what the server serves; serve(folder) later serves another on the same address.
 export async function openBrowser({ folder = webBuild } = {}) {
-  let server = await serve(folder);
+  // Every answer the server gave: its path, status and body's size in bytes.
+  const served = [];
+  const logged = (server) => server.on('request', (request, response) => response.on('finish', () => served.push({
+    path: new URL(request.url, 'http://localhost').pathname, status: response.statusCode,
+    bytes: Number(response.getHeader('Content-Length') ?? 0),
+  })));
+  let server = logged(await serve(folder));
   const port = server.address().port;
   const address = `http://127.0.0.1:${port}/`;
   const browser = await puppeteer.launch({ executablePath: '/usr/bin/chromium', headless: true, args: kChromiumFlags });
@@ -25,6 +31,7 @@ export async function openBrowser({ folder = webBuild } = {}) {
   return {
     browser,
     address,
+    served,
     // A fresh page of the game; its console errors and uncaught faults are
     // kept, the uncaught ones also on their own. `prepare(page)` runs before
     // the page loads; unless `ready` is false, the game has started on return.
@@ -48,7 +55,7 @@ export async function openBrowser({ folder = webBuild } = {}) {
     stopServing,
     async serve(other) {
       await stopServing();
-      server = await serve(other, port);
+      server = logged(await serve(other, port));
     },
     async close() {
       await browser.close();

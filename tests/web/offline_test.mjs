@@ -1,7 +1,8 @@
 // The page installed and offline: its manifest and icons, a service worker
-// that keeps one whole release of its files, plays with no network after a
-// first visit, serves a new release whole at the next visit, and never keeps
-// a failed response.
+// that keeps one whole release of its files, manifest and icons included,
+// plays with no network after a first visit, at any query and with no error,
+// serves a new release whole at the next visit, and never keeps a failed
+// response.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { appendFileSync, cpSync, mkdtempSync, readFileSync, rmSync, statSync, unlinkSync } from 'node:fs';
@@ -79,15 +80,20 @@ test('after one visit the page plays offline; a new release is served whole at t
 
   const chromium = await openBrowser({ folder: first.folder });
   try {
-    let { page } = await chromium.open();
+    let { page, errors } = await chromium.open();
     assert.deepEqual(await cachesOnceActive(chromium.browser, first.name), [`brassmoor-${first.name}`]);
+    const kept = await page.evaluate(async (name) => (await (await caches.open(name)).keys()).map((r) => new URL(r.url).pathname),
+      `brassmoor-${first.name}`);
+    for (const file of ['/manifest.webmanifest', '/icon-192.png', '/icon-512.png']) assert.ok(kept.includes(file), `${file} kept`);
 
+    // Offline, also at an address with a query, as a home screen's may be.
     await chromium.stopServing();
     await page.setOfflineMode(true);
-    await page.reload();
+    await page.goto(`${chromium.address}?from=home`);
     await page.waitForFunction(() => globalThis.brassmoor !== undefined);
     assert.equal(await releaseShown(page), first.name, 'offline');
     assert.ok(await plays(page), 'and plays');
+    assert.deepEqual(errors, [], 'no error, online or offline');
     await page.setOfflineMode(false);
     await page.close();
 

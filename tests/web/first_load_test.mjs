@@ -1,0 +1,102 @@
+// The page's first load: nothing on it moves as it loads, everything it
+// loads is asked for at once, the WebAssembly compiles as it streams in,
+// each file is downloaded once even as the service worker keeps it, and the
+// back/forward cache keeps the page.
+import assert from 'node:assert/strict';
+import { test } from 'node:test';
+
+import { openBrowser } from './browser.mjs';
+
+const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+const kDesktop = { width: 1350, height: 940 };
+
+const frames = (page) => page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+
+test('nothing moves as the page loads, on a phone and with a mouse: the layout shifts sum to 0', async () => {
+  const chromium = await openBrowser();
+  try {
+    for (const viewport of [kPhone, kDesktop]) {
+      // The WebAssembly is held until the page has been shown, so that the game arrives on a page already painted.
+      let release;
+      const held = new Promise((done) => { release = done; });
+      const { page } = await chromium.open(viewport, {
+        ready: false,
+        prepare: async (page) => {
+          await page.evaluateOnNewDocument(() => {
+            globalThis.shifted = [];
+            globalThis.shifts = new PerformanceObserver((list) => shifted.push(...list.getEntries().map((e) => e.value)));
+            shifts.observe({ type: 'layout-shift', buffered: true });
+          });
+          await page.setRequestInterception(true);
+          page.on('request', async (request) => {
+            if (request.url().endsWith('.wasm')) await held;
+            request.continue();
+          });
+        },
+      });
+      await page.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length > 0);
+      release();
+      await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+      await frames(page);
+      const shifted = await page.evaluate(() => [...shifted, ...shifts.takeRecords().map((e) => e.value)]);
+      assert.deepEqual(shifted, [], `${viewport.width} x ${viewport.height}`);
+      await page.close();
+    }
+  } finally {
+    await chromium.close();
+  }
+});
+
+test('every module and the WebAssembly are asked for at once, each once, and the WebAssembly compiles as it streams', async () => {
+  const chromium = await openBrowser();
+  try {
+    const { page } = await chromium.open(undefined, {
+      prepare: (page) => page.evaluateOnNewDocument(() => {
+        globalThis.compiled = [];
+        for (const name of ['instantiate', 'instantiateStreaming', 'compile', 'compileStreaming']) {
+          const own = WebAssembly[name];
+          WebAssembly[name] = (...args) => {
+            compiled.push(name);
+            return own(...args);
+          };
+        }
+      }),
+    });
+    const loaded = await page.evaluate(() => ({
+      announced: [...document.querySelectorAll('link[rel="modulepreload"], link[rel="preload"]')].map((l) => new URL(l.href).pathname).sort(),
+      fetched: performance.getEntriesByType('resource').map((e) => new URL(e.name).pathname)
+        .filter((path) => /\.(js|wasm)$/.test(path) && path !== '/sw.js').sort(),
+      compiled,
+    }));
+    assert.deepEqual(loaded.fetched, loaded.announced, 'each announced, and each preload used: one request each');
+    assert.ok(loaded.announced.includes('/brassmoor.wasm') && loaded.announced.includes('/main.js'));
+    assert.deepEqual(loaded.compiled, ['instantiateStreaming']);
+  } finally {
+    await chromium.close();
+  }
+});
+
+test('the first visit downloads each file once, the service worker\'s copies included; the back/forward cache keeps the page', async (t) => {
+  const chromium = await openBrowser();
+  try {
+    const { page } = await chromium.open();
+    const kept = await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      const [name] = await caches.keys();
+      return (await (await caches.open(name)).keys()).map((request) => new URL(request.url).pathname);
+    });
+    const downloads = chromium.served.filter(({ status }) => status === 200);
+    const times = (path) => downloads.filter((d) => d.path === path).length;
+    assert.deepEqual(kept.filter((path) => times(path) !== 1), [], 'kept files not downloaded exactly once');
+    assert.deepEqual(downloads.filter((d) => times(d.path) !== 1), [], 'files downloaded more than once');
+    const bytes = downloads.reduce((sum, d) => sum + d.bytes, 0);
+    t.diagnostic(`first visit: ${chromium.served.length} requests, ${downloads.length} downloads, ${(bytes / 1000).toFixed(1)} kB`);
+
+    await page.evaluate(() => addEventListener('pageshow', (event) => { globalThis.restored = event.persisted; }));
+    await page.goto(`${chromium.address}manifest.webmanifest`);
+    await page.goBack();
+    assert.equal(await page.evaluate(() => globalThis.restored), true, 'back from the back/forward cache');
+  } finally {
+    await chromium.close();
+  }
+});
