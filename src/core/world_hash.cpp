@@ -1,11 +1,20 @@
 #include "core/world_hash.h"
 
-#include <bit>
+#include <cstring>
 
 namespace {
 
 constexpr std::uint64_t kFnvOffset = 0xcbf29ce484222325;
 constexpr std::uint64_t kFnvPrime = 0x100000001b3;
+
+// The bits of a number; the browser edition's library has no std::bit_cast.
+template <class Bits, class Number>
+Bits bitsOf(Number value) {
+  static_assert(sizeof(Bits) == sizeof(Number));
+  Bits bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return bits;
+}
 
 // Bytes are taken least significant first, whatever the machine's order.
 class Fnv1a {
@@ -14,8 +23,8 @@ class Fnv1a {
     for (int i = 0; i < count; ++i, bits >>= 8) hash_ = (hash_ ^ (bits & 0xff)) * kFnvPrime;
   }
   void add(Integer v) { bytes(static_cast<std::uint16_t>(v.value()), 2); }
-  void add(Single v) { bytes(std::bit_cast<std::uint32_t>(v), 4); }
-  void add(Double v) { bytes(std::bit_cast<std::uint64_t>(v), 8); }
+  void add(Single v) { bytes(bitsOf<std::uint32_t>(v), 4); }
+  void add(Double v) { bytes(bitsOf<std::uint64_t>(v), 8); }
   template <class T>
   void add(const SlotArray<T>& slots) {
     for (int s = 0; s <= MAX_TANK; ++s) add(slots[s]);

@@ -1,6 +1,8 @@
 #include "replay/input_event.h"
 
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 #include "replay/decimal.h"
@@ -98,10 +100,14 @@ InputEvent parseEvent(const std::vector<std::string>& words) {
   return event;
 }
 
+// The fewest significant digits that read back to the same bits; nine always
+// do. Not std::to_chars: the browser edition's library has none for floats.
 std::string formatSingle(Single value) {
   char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
+  for (int digits = 1;; ++digits) {
+    std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
+    if (digits == 9 || std::strtof(text, nullptr) == value) return text;
+  }
 }
 
 std::string formatEvent(const InputEvent& event) {

@@ -37,13 +37,13 @@ std::uint64_t readNumber(const std::string& word, int base, const char* what) {
   return value;
 }
 
-// The header's line: the word and one value of at most a few dozen bytes.
+// The header's line: the word, one space and the value ("edition the web").
 std::string headerValue(const std::string& line, const char* word) {
-  const std::vector<std::string> words = wordsOf(line);
-  if (words.size() != 2 || words[0] != word) {
+  const std::string start = std::string(word) + ' ';
+  if (line.rfind(start, 0) != 0 || line.size() == start.size()) {
     throw BadLine(std::string("the header needs '") + word + " VALUE' here, not " + quote(line));
   }
-  return words[1];
+  return line.substr(start.size());
 }
 
 ReplayEntry parseEntry(const std::vector<std::string>& words) {
