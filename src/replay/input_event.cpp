@@ -2,7 +2,9 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 #include "replay/decimal.h"
@@ -102,12 +104,20 @@ InputEvent parseEvent(const std::vector<std::string>& words) {
 
 // The fewest significant digits that read back to the same bits; nine always
 // do. Not std::to_chars: the browser edition's library has none for floats.
+constexpr Single kWholeUpTo = 1e9F;
+
 std::string formatSingle(Single value) {
   char text[32];
   for (int digits = 1;; ++digits) {
     std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
-    if (digits == 9 || std::strtof(text, nullptr) == value) return text;
+    if (digits == 9 || std::strtof(text, nullptr) == value) break;
   }
+  // %g writes a whole number of fewer digits than it has as 1e+02; a person
+  // writes 100. Such a value is whole, so %.0f writes it exactly.
+  if (std::strstr(text, "e+") != nullptr && std::fabs(value) < kWholeUpTo) {
+    std::snprintf(text, sizeof text, "%.0f", static_cast<double>(value));
+  }
+  return text;
 }
 
 std::string formatEvent(const InputEvent& event) {

@@ -21,7 +21,7 @@ Replay read(const std::string& text) {
 
 TEST(ReplayFormatTest, EverySingleReadsBackToTheSameBits) {
   const Single cases[] = {0.0F, -0.0F, 1.0F / 3.0F, 799.99994F, -12.5F, 1e-38F * 1.5F,
-                          std::numeric_limits<Single>::max(), std::nextafter(1.0F, 2.0F), 16777217.0F};
+                          std::numeric_limits<Single>::max(), std::nextafter(1.0F, 2.0F), 16777217.0F, 100.0F, 1e8F};
   for (const Single value : cases) {
     InputEvent event{12, InputEvent::Kind::Down, 2, value, -value};
     std::istringstream in(kHeader + formatEvent(event) + "\n12 end quit\n");

@@ -50,7 +50,11 @@ class ReplayRunTest : public ::testing::Test {
     return path;
   }
 
-  fs::path dir = fs::temp_directory_path() / ("replay_run_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+  void TearDown() override { fs::remove_all(dir); }
+
+  // One folder a test: ctest runs them side by side.
+  fs::path dir = fs::temp_directory_path() /
+                 (std::string("replay_run_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
   fs::path recorded = dir / "recorded.txt";
   std::string text;
   int edits = 0;
