@@ -1,12 +1,12 @@
 # The commands the README names: `make run` and `make test`; and for the
 # developers `make web`, `make run-web`, `make windows`, `make test-sanitize`,
-# `make bench`, `make audit` and `make package`. Each installs what is
+# `make bench`, `make audit`, `make package` and `make fuzz`. Each installs what is
 # missing, configures and builds before it acts: `make run` only what the
 # desktop game needs, in build/game; the others everything the tests need as well.
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: run test test-sanitize bench audit package setup-game setup-web setup-test setup-windows setup-audit game build web run-web windows
+.PHONY: fuzz run test test-sanitize bench audit package setup-game setup-web setup-test setup-windows setup-audit game build web run-web windows
 
 run: game
 	build/game/src/desktop/brassmoor
@@ -43,7 +43,8 @@ run-web: web
 
 # The tick and tank-figure benchmarks, the tick in WebAssembly beside the
 # native one, the page in headless Chromium, then the simulator at 51 tanks
-# with its speed and peak memory.
+# with its speed and peak memory, and the replay's figures: its size a busy
+# minute, recording's cost a tick and the speed of playing one back.
 BENCH_TICKS ?= 100000
 bench: build web
 	$(BUILD)/bench/brassmoor-bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
@@ -52,6 +53,13 @@ bench: build web
 	/usr/bin/time -f "peak memory %M KiB" $(BUILD)/tools/brassmoor-sim --enemies 50 --seed 1 --ticks $(BENCH_TICKS) \
 		> $(BUILD)/bench-sim.txt
 	@tail -n 2 $(BUILD)/bench-sim.txt
+	bash bench/replay_figures.sh $(BUILD)/tools/brassmoor-sim $(BENCH_TICKS)
+
+# A million runs of libFuzzer on the replay reader, with clang's sanitizers.
+FUZZ_RUNS ?= 1000000
+fuzz: build
+	@bash scripts/setup.sh fuzz
+	bash tests/fuzz/fuzz_replay_reader.sh $(FUZZ_RUNS)
 
 # Lighthouse 12's four scores of the page as make run-web serves it, on its
 # mobile profile and its desktop one. Not a test: scores vary a little from

@@ -5,6 +5,7 @@
 #   scripts/setup.sh windows   building the Windows edition (make windows)
 #   scripts/setup.sh test      everything make test builds and runs, the game's needs included
 #   scripts/setup.sh audit     Lighthouse's audit of the browser edition (make audit)
+#   scripts/setup.sh fuzz      fuzzing the replay reader (make fuzz)
 # Debian packages through apt-get; for the tests and the audit also their npm
 # packages at the versions their package-lock.json pins. Idempotent: apt-get
 # and npm run only when something is missing.
@@ -48,6 +49,9 @@ windows_packages=(g++-mingw-w64-x86-64-posix wine wine64 fonts-wine googletest l
 # Lighthouse audits the page in Debian's Chromium.
 audit_packages=(chromium)
 
+# libFuzzer comes with clang's run-time libraries.
+fuzz_packages=(clang libclang-rt-14-dev)
+
 # The lists each purpose installs, by name: game stands for game_packages.
 declare -A lists_of=(
   [game]="game"
@@ -55,6 +59,7 @@ declare -A lists_of=(
   [windows]="game windows"
   [test]="game web test windows"
   [audit]="game web audit"
+  [fuzz]="game test fuzz"
 )
 
 purpose=${1:-}

@@ -23,7 +23,8 @@ Single RandomSource::Rnd() {
 }
 
 void RandomSource::Randomize() {
-  state_ = clock_();
+  state_ = lastClockValue_ = clock_();
+  ++reseeds_;
   if (listener_ != nullptr) listener_->reseeded();
 }
 

@@ -29,6 +29,12 @@ class RandomSource {
   };
   void setListener(Listener* listener) { listener_ = listener; }
 
+  // For a replay: the state a recording starts from, and the clock's value at
+  // the latest reseed with the count of reseeds so far.
+  std::uint64_t state() const { return state_; }
+  std::uint64_t lastClockValue() const { return lastClockValue_; }
+  long long reseeds() const { return reseeds_; }
+
   static std::uint64_t systemClock();
 
  private:
@@ -37,4 +43,6 @@ class RandomSource {
   std::uint64_t state_;
   Clock clock_;
   Listener* listener_ = nullptr;
+  std::uint64_t lastClockValue_ = 0;
+  long long reseeds_ = 0;
 };

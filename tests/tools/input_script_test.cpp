@@ -67,7 +67,7 @@ TEST(InputScriptTest, ABadLineIsRefusedWithItsLineNumberAndWhatIsWrong) {
       {"5", "event name must follow"},
       {"5 jump", "unknown event 'jump'"},
       {"5 move 1", "move takes X Y, not 1 value"},
-      {"5 move 1 2 3", "not 3 values"},
+      {"5 move 1 2 3 4", "not 4 values"},
       {"5 down 1 2", "down takes B X Y, not 2 values"},
       {"5 keydown", "not 0 values"},
       {"5 keyup 38 39", "not 2 values"},

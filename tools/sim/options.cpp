@@ -4,11 +4,12 @@
 #include <set>
 #include <string>
 
-#include "quote.h"
+#include "replay/quote.h"
 
 const char* const kUsage =
     "usage: brassmoor-sim [--seed N] [--ticks N | --levels N] [--enemies N]\n"
     "                     [--input FILE] [--trace FILE] [--png DIR [--every K]] [--json]\n"
+    "                     [--record FILE | --replay FILE]\n"
     "  --seed N      the random source's initial state; reseeds follow from it (default: as the game)\n"
     "  --ticks N     run N ticks\n"
     "  --levels N    run until N levels have ended (default 10)\n"
@@ -17,7 +18,10 @@ const char* const kUsage =
     "                T keydown CODE | T keyup CODE | T key 13 | T next\n"
     "  --trace FILE  one JSON object per tick\n"
     "  --png DIR     the battlefield at each level end, and every K ticks with --every K\n"
-    "  --json        the summary as JSON\n";
+    "  --json        the summary as JSON\n"
+    "  --record FILE write the run as a replay\n"
+    "  --replay FILE play a replay and hold every check: exit 0 when all hold, 1 where the\n"
+    "                game parts from it, 2 when it cannot be read or ends early\n";
 
 namespace {
 
@@ -26,7 +30,7 @@ constexpr int kMostEnemies = 50;
 constexpr long long kMostLevels = 32766;
 
 const std::set<std::string> kValued = {"--seed",  "--ticks", "--levels", "--enemies",
-                                       "--input", "--trace", "--png",    "--every"};
+                                       "--input", "--trace", "--png",    "--every", "--replay", "--record"};
 
 // Windows programs show their usage for /? as for --help.
 #ifdef _WIN32
@@ -87,10 +91,20 @@ Options parseOptions(const std::vector<std::string>& args) {
       options.every = wholeNumber<long long>(option, value, 1, INT64_MAX);
     } else {
       if (value.empty()) throw UsageError(option + " needs a non-empty path");
-      (option == "--input" ? options.inputFile : option == "--trace" ? options.traceFile : options.pngDir) = value;
+      (option == "--input"    ? options.inputFile
+       : option == "--trace"  ? options.traceFile
+       : option == "--replay" ? options.replayFile
+       : option == "--record" ? options.recordFile
+                              : options.pngDir) = value;
     }
   }
   if (options.ticks && levelsGiven) throw UsageError("--ticks and --levels cannot both be given");
   if (options.every > 0 && options.pngDir.empty()) throw UsageError("--every needs --png");
+  if (!options.replayFile.empty()) {
+    // The replay says how the run starts, what it takes and how long it goes.
+    for (const char* own : {"--seed", "--ticks", "--levels", "--enemies", "--input", "--record"}) {
+      if (seen.count(own) != 0) throw UsageError(std::string("--replay cannot be given with ") + own);
+    }
+  }
   return options;
 }

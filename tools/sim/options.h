@@ -21,6 +21,8 @@ struct Options {
   std::string inputFile;
   std::string traceFile;
   std::string pngDir;
+  std::string replayFile;  // plays this replay instead of a run of its own
+  std::string recordFile;  // writes the run as a replay
   long long every = 0;  // 0: pictures at level ends only
   bool json = false;
   bool help = false;

@@ -3,12 +3,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <memory>
+#include <optional>
 #include <utility>
 
-#include "quote.h"
+#include "replay/quote.h"
 #include "simulation.h"
 
 namespace {
@@ -21,17 +24,18 @@ std::string failure(const std::string& path) {
   return std::strerror(std::filesystem::is_directory(path, unknown) ? EISDIR : error);
 }
 
-// A script file read through C stdio, whose error flag tells a failing read
+// An input file (a script, a replay) read through C stdio, whose error flag tells a failing read
 // (a folder, a device that fails) from the end of the file on every build.
 // The C++ libraries do not: one of them reads either as the end.
-class ScriptFile final : public std::streambuf {
+class InputFile final : public std::streambuf {
  public:
-  explicit ScriptFile(const std::string& path) : path_(path), file_(std::fopen(path.c_str(), "rb")) {
+  InputFile(const std::string& path, const char* what)
+      : path_(path), what_(what), file_(std::fopen(path.c_str(), "rb")) {
     if (file_ == nullptr) fail();
   }
-  ScriptFile(const ScriptFile&) = delete;
-  ScriptFile& operator=(const ScriptFile&) = delete;
-  ~ScriptFile() override { std::fclose(file_); }
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+  ~InputFile() override { std::fclose(file_); }
 
  protected:
   int_type underflow() override {
@@ -46,19 +50,46 @@ class ScriptFile final : public std::streambuf {
 
  private:
   [[noreturn]] void fail() const {
-    throw UsageError("cannot read the input script " + quote(path_) + ": " + failure(path_));
+    throw UsageError(std::string("cannot read the ") + what_ + " " + quote(path_) + ": " + failure(path_));
   }
 
   std::string path_;
+  const char* what_;
   std::FILE* file_;
   char buffer_[4096];
 };
 
 std::vector<InputEvent> readScript(const std::string& path) {
   if (path.empty()) return {};
-  ScriptFile file(path);
+  InputFile file(path, "input script");
   std::istream in(&file);
   return readInputScript(in, path);
+}
+
+std::unique_ptr<ReplayPlayer> readReplayFile(const std::string& path) {
+  if (path.empty()) return nullptr;
+  InputFile file(path, "replay");
+  std::istream in(&file);
+  try {
+    return std::make_unique<ReplayPlayer>(readReplay(in, path));
+  } catch (const ReplayError& error) {
+    throw UsageError(error.what());
+  }
+}
+
+std::string utcNow() {
+  const std::time_t now = std::time(nullptr);
+  char text[32];
+  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", std::gmtime(&now));
+  return text;
+}
+
+// Binary: a text stream on Windows ends every line with CR LF, and the file
+// would differ from every other edition's.
+void openOutput(std::ofstream& out, const std::string& path, const char* what) {
+  if (path.empty()) return;
+  out.open(path, std::ios::binary);
+  if (!out) throw UsageError(std::string("cannot write the ") + what + " " + quote(path) + ": " + failure(path));
 }
 
 }  // namespace
@@ -71,19 +102,27 @@ int simMain(const std::vector<std::string>& args, std::ostream& out, std::ostrea
       return 0;
     }
     std::vector<InputEvent> script = readScript(options.inputFile);
-    std::ofstream trace;
-    if (!options.traceFile.empty()) {
-      // Binary: a text stream on Windows ends every line with CR LF, and the
-      // trace would differ from every other edition's.
-      trace.open(options.traceFile, std::ios::binary);
-      if (!trace) {
-        throw UsageError("cannot write the trace " + quote(options.traceFile) + ": " + failure(options.traceFile));
-      }
-    }
-    Simulation sim(options, std::move(script), trace.is_open() ? &trace : nullptr, std::move(savePicture));
+    const std::unique_ptr<ReplayPlayer> replay = readReplayFile(options.replayFile);
+    std::ofstream trace, record;
+    openOutput(trace, options.traceFile, "trace");
+    openOutput(record, options.recordFile, "replay");
+    std::optional<ReplayWriter> recording;
+    if (record.is_open()) recording.emplace(record, utcNow());
+    Simulation sim(options, std::move(script), trace.is_open() ? &trace : nullptr, std::move(savePicture),
+                   replay.get(), recording ? &*recording : nullptr);
     sim.run();
+    if (recording) record.close();
+    if (recording && record.fail()) throw std::runtime_error("cannot write the replay " + quote(options.recordFile));
     (options.json ? printSummaryJson : printSummary)(out, sim.summary());
+    if (replay && !replay->replay().ended) {
+      err << "brassmoor-sim: " << escape(options.replayFile) << " line " << replay->replay().endLine
+          << ": the replay ends early, after tick " << sim.ticksRun() << " (a game killed while it was recorded)\n";
+      return 2;
+    }
     return 0;
+  } catch (const ReplayParts& parts) {
+    err << "brassmoor-sim: " << parts.what() << '\n';
+    return 1;
   } catch (const UsageError& error) {
     err << "brassmoor-sim: " << error.what() << '\n';
     return 2;

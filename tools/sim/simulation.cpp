@@ -14,7 +14,8 @@ namespace {
 // sequence for the same seed, and one that other seeds' sequences do not share.
 constexpr std::uint64_t kReseedStride = 0xd1b54a32d192ed03;
 
-RandomSource randomSourceFor(const Options& options) {
+RandomSource randomSourceFor(const Options& options, ReplayPlayer* replay) {
+  if (replay != nullptr) return RandomSource(replay->replay().seed, replay->clock());
   if (!options.seed) return RandomSource();
   const std::uint64_t seed = *options.seed;
   return RandomSource(seed, [seed, k = std::uint64_t{0}]() mutable { return seed + ++k * kReseedStride; });
@@ -23,14 +24,19 @@ RandomSource randomSourceFor(const Options& options) {
 }  // namespace
 
 Simulation::Simulation(const Options& options, std::vector<InputEvent> script, std::ostream* trace,
-                       PictureSaver savePicture)
-    : options_(options), script_(std::move(script)), trace_(trace), random_(randomSourceFor(options)) {
+                       PictureSaver savePicture, ReplayPlayer* replay, ReplaySink* recording)
+    : options_(options),
+      script_(std::move(script)),
+      trace_(trace),
+      random_(randomSourceFor(options, replay)),
+      replay_(replay) {
   if (!options_.pngDir.empty()) {
     if (!savePicture) throw UsageError("this build of brassmoor-sim writes no pictures");
     pictures_ = std::make_unique<PictureWriter>(options_.pngDir, std::move(savePicture));
   }
   summary_.seed = options_.seed;
-  game_.enemyCount = options_.enemies;
+  game_.enemyCount = replay_ != nullptr ? replay_->replay().enemies : options_.enemies;
+  if (recording != nullptr) seam_.record(*recording);
   if (trace_ != nullptr) {
     random_.setListener(&drawLog_);
     frame_.surface.recordProbes = true;
@@ -42,34 +48,47 @@ Simulation::Simulation(const Options& options, std::vector<InputEvent> script, s
       pictures_->writeLevelEnd(frame_.picture, static_cast<long long>(summary_.levels.size()));
     }
   };
+  if (replay_ != nullptr) takeReplay();
 }
 
 bool Simulation::finished() const {
+  if (replay_ != nullptr) return replay_->over();
   return options_.ticks ? tick_ >= *options_.ticks : levelsEnded_ >= options_.levels;
 }
 
 void Simulation::step() {
   ++tick_;
   if (!summary_.levels.empty()) ++summary_.levels.back().ticks;
-  applyEvents();
+  if (replay_ == nullptr) applyEvents();
   runTick();
   if (pictures_ && options_.every > 0 && tick_ % options_.every == 0) pictures_->writeTick(frame_.picture, tick_);
   if (trace_ != nullptr) writeTrace();
+  if (replay_ != nullptr) takeReplay();
 }
 
 void Simulation::run() {
   const auto start = std::chrono::steady_clock::now();
   while (!finished()) step();
   summary_.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  seam_.end(ReplayEntry::Ending::Stopped);
 }
 
 void Simulation::applyEvents() {
   events_.clear();
   while (nextEvent_ < script_.size() && script_[nextEvent_].tick == tick_) {
     const InputEvent& event = script_[nextEvent_++];
-    if (!applyEvent(game_, event)) ++summary_.runtimeErrors;
+    if (!applyEvent(seam_, event)) ++summary_.runtimeErrors;
     events_.push_back(event);
   }
+}
+
+// The replay's inputs after this tick come before the next one, and its trace row.
+void Simulation::takeReplay() {
+  events_.clear();
+  replay_->atTicks(tick_, game_, [this](const InputEvent& event) {
+    if (!applyEvent(seam_, event)) ++summary_.runtimeErrors;
+    events_.push_back(event);
+  });
 }
 
 void Simulation::runTick() {
@@ -78,7 +97,7 @@ void Simulation::runTick() {
   const Integer winsBefore = game_.wins, lossesBefore = game_.losses;
 
   inTick_ = true;
-  if (!runHandler("tmr_Timer", [this] { game_.tmr_Timer(); })) ++summary_.runtimeErrors;
+  if (!runHandler("tmr_Timer", [this] { seam_.tmr_Timer(); })) ++summary_.runtimeErrors;
   inTick_ = false;
 
   // Only the shell update writes a shell's state, once per slot and tick, and

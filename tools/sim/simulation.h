@@ -12,6 +12,8 @@
 #include "input_script.h"
 #include "options.h"
 #include "picture_writer.h"
+#include "replay/game_seam.h"
+#include "replay/replay_player.h"
 #include "sim_frame.h"
 #include "summary.h"
 #include "trace_writer.h"
@@ -19,16 +21,18 @@
 class Simulation {
  public:
   // The trace, when given, gets one row per tick; pictures, when asked for,
-  // are written by savePicture, and without one they are refused.
+  // are written by savePicture, and without one they are refused. With a
+  // replay, the run is the replay's and the script is not read; with a
+  // recording, the run is written to it as a replay.
   Simulation(const Options& options, std::vector<InputEvent> script, std::ostream* trace = nullptr,
-             PictureSaver savePicture = {});
+             PictureSaver savePicture = {}, ReplayPlayer* replay = nullptr, ReplaySink* recording = nullptr);
   Simulation(const Simulation&) = delete;
   Simulation& operator=(const Simulation&) = delete;
 
   bool finished() const;
   // One tick, with the events scripted before it.
   void step();
-  // Steps until finished, and times it.
+  // Steps until finished, times it, and ends a recording.
   void run();
 
   long long ticksRun() const { return tick_; }
@@ -45,6 +49,7 @@ class Simulation {
   };
 
   void applyEvents();
+  void takeReplay();
   void runTick();
   void keepScore(Integer winsBefore, Integer lossesBefore);
   void writeTrace();
@@ -58,6 +63,8 @@ class Simulation {
   SimFrame frame_;
   RandomSource random_;
   Game game_{frame_, random_};
+  GameSeam seam_{game_};
+  ReplayPlayer* replay_;
   DrawLog drawLog_;
 
   long long tick_ = 0;

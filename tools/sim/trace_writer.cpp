@@ -16,6 +16,10 @@ void appendEvent(std::string& out, const InputEvent& event) {
       appendInteger(out, event.code);
       [[fallthrough]];
     case InputEvent::Kind::Move:
+      if (event.kind == InputEvent::Kind::Move && event.code != 0) {
+        out += ',';
+        appendInteger(out, event.code);
+      }
       out += ',';
       appendSingle(out, event.x);
       out += ',';
@@ -27,7 +31,9 @@ void appendEvent(std::string& out, const InputEvent& event) {
       out += ',';
       appendInteger(out, event.code);
       break;
-    case InputEvent::Kind::Next: break;
+    case InputEvent::Kind::Next:
+    case InputEvent::Kind::Back:
+    case InputEvent::Kind::Close: break;
   }
   out += ']';
 }

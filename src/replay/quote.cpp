@@ -1,4 +1,4 @@
-#include "quote.h"
+#include "replay/quote.h"
 
 #include <cstdio>
 

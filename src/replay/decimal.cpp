@@ -1,4 +1,4 @@
-#include "decimal.h"
+#include "replay/decimal.h"
 
 #include <cmath>
 #include <cstdlib>
