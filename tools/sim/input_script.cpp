@@ -6,7 +6,7 @@
 
 #include "core/errors.h"
 #include "decimal.h"
-#include "quote.h"
+#include "core/quote.h"
 #include "ui/dialog_buttons.h"
 #include "ui/input_codes.h"
 #include "usage_error.h"

@@ -8,7 +8,7 @@
 #include <istream>
 #include <utility>
 
-#include "quote.h"
+#include "core/quote.h"
 #include "simulation.h"
 
 namespace {

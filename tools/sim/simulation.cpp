@@ -6,25 +6,12 @@
 #include <utility>
 
 #include "core/errors.h"
+#include "core/seeded_random.h"
 #include "usage_error.h"
-
-namespace {
-
-// The k-th reseed of a run with seed N takes N + k * kReseedStride: the same
-// sequence for the same seed, and one that other seeds' sequences do not share.
-constexpr std::uint64_t kReseedStride = 0xd1b54a32d192ed03;
-
-RandomSource randomSourceFor(const Options& options) {
-  if (!options.seed) return RandomSource();
-  const std::uint64_t seed = *options.seed;
-  return RandomSource(seed, [seed, k = std::uint64_t{0}]() mutable { return seed + ++k * kReseedStride; });
-}
-
-}  // namespace
 
 Simulation::Simulation(const Options& options, std::vector<InputEvent> script, std::ostream* trace,
                        PictureSaver savePicture)
-    : options_(options), script_(std::move(script)), trace_(trace), random_(randomSourceFor(options)) {
+    : options_(options), script_(std::move(script)), trace_(trace), random_(randomSourceFor(options.seed)) {
   if (!options_.pngDir.empty()) {
     if (!savePicture) throw UsageError("this build of brassmoor-sim writes no pictures");
     pictures_ = std::make_unique<PictureWriter>(options_.pngDir, std::move(savePicture));

@@ -1,4 +1,4 @@
-#include "quote.h"
+#include "core/quote.h"
 
 #include <cstdio>
 
