@@ -22,6 +22,12 @@ export function gameOf(module) {
       return codes[name];
     },
 
+    // Seeds the game as brassmoor-sim --seed does; returns why it cannot, or ''.
+    seed: (written) => {
+      const bytes = module.lengthBytesUTF8(written);
+      module.stringToUTF8(written, module._bm_seed_text(bytes), bytes + 1);
+      return text(module._bm_seed());
+    },
     tick: () => module._bm_tick(),
     mouseDown: (button, x, y) => module._bm_mouse_down(button, x, y),
     mouseMove: (buttons, x, y) => module._bm_mouse_move(buttons, x, y),

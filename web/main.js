@@ -35,6 +35,15 @@ try {
   status.className = 'failed';
 }
 
+// ?seed=N plays the game that brassmoor-sim --seed N plays; a bad one starts none.
+const seed = new URLSearchParams(location.search).get('seed');
+const refusal = game === undefined || seed === null ? '' : game.seed(seed);
+if (refusal !== '') {
+  status.textContent = `Brassmoor cannot start: ${refusal}.`;
+  status.className = 'failed';
+  game = undefined;
+}
+
 if (game !== undefined) {
   [canvas.width, canvas.height] = [game.width, game.height];
   layout.place();

@@ -12,8 +12,9 @@
 #include "desktop/canvas_image.h"
 #include "desktop/qt_input.h"
 
-BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, QWidget* parent)
+BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, RandomSource random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      random_(std::move(random)),
       exitProcess_(std::move(exitProcess)),
       heldReleases_([this](Integer keyCode) { runHandler("Form_KeyUp", [&] { game_.Form_KeyUp(keyCode); }); },
                     // A tick that waited for a key release runs only if the keys left the timer on.

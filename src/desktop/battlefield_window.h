@@ -24,8 +24,10 @@ class BattlefieldWindow : public QWidget, public Frame {
  public:
   static constexpr int kTickMilliseconds = 25;
 
-  // Quit in the result dialog ends the process through exitProcess.
-  explicit BattlefieldWindow(ProcessExit exitProcess = endProcessAtOnce, QWidget* parent = nullptr);
+  // Quit in the result dialog ends the process through exitProcess; random is
+  // the game's random source, seeded or not.
+  explicit BattlefieldWindow(ProcessExit exitProcess = endProcessAtOnce, RandomSource random = RandomSource(),
+                             QWidget* parent = nullptr);
 
   Surface& canvas() override { return canvas_; }
   Single ScaleWidth() const override { return Canvas::kWidth; }

@@ -8,7 +8,7 @@
 #include <limits>
 
 #include "replay/decimal.h"
-#include "replay/quote.h"
+#include "core/quote.h"
 #include "replay/text_lines.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "replay/quote.h"
+#include "core/quote.h"
 #include "replay/text_lines.h"
 
 #if defined(__EMSCRIPTEN__)

@@ -4,14 +4,17 @@
 // browser's console), and the game goes on.
 #include <emscripten/emscripten.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "core/error_report.h"
 #include "core/game.h"
 #include "core/random.h"
+#include "core/seeded_random.h"
 #include "drawing/offscreen_frame.h"
 #include "ui/dialog_buttons.h"
+#include "ui/game_options.h"
 #include "ui/score_captions.h"
 
 namespace {
@@ -50,6 +53,30 @@ Frame& frm() { return battlefield().frm; }
 }  // namespace
 
 extern "C" {
+
+// The page's ?seed=N, before the first tick: the game that brassmoor-sim
+// --seed N plays. The page writes the text, of the given length in bytes,
+// where bm_seed_text points, then bm_seed returns why the game cannot start
+// from it, or an empty text.
+std::string& seedText() {
+  static std::string text;
+  return text;
+}
+EMSCRIPTEN_KEEPALIVE char* bm_seed_text(int bytes) {
+  seedText().assign(static_cast<std::size_t>(bytes) + 1, '\0');  // and the terminating zero
+  return seedText().data();
+}
+EMSCRIPTEN_KEEPALIVE const char* bm_seed() {
+  static std::string refusal;
+  seedText().pop_back();
+  try {
+    battlefield().random = randomSourceFor(readSeed("?seed=", seedText()));
+    refusal.clear();
+  } catch (const OptionError& error) {
+    refusal = error.what();
+  }
+  return refusal.c_str();
+}
 
 EMSCRIPTEN_KEEPALIVE void bm_tick() {
   if (frm().timerEnabled()) handle("tmr_Timer", [] { game().tmr_Timer(); });

@@ -55,7 +55,8 @@ bool isButtonDown(UINT message) {
 
 }  // namespace
 
-BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess) : exitProcess_(std::move(exitProcess)) {
+BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, RandomSource random)
+    : random_(std::move(random)), exitProcess_(std::move(exitProcess)) {
   // A borderless popup; WS_EX_APPWINDOW gives it its button on the taskbar.
   checked(CreateWindowExW(WS_EX_APPWINDOW, windowClass(windowProc), kTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                           instance(), this),

@@ -28,8 +28,9 @@ class BattlefieldWindow final : public Frame {
  public:
   static constexpr std::chrono::milliseconds kTickInterval{25};
 
-  // Quit in the result dialog ends the process through exitProcess.
-  explicit BattlefieldWindow(ProcessExit exitProcess = endProcessAtOnce);
+  // Quit in the result dialog ends the process through exitProcess; random is
+  // the game's random source, seeded or not.
+  explicit BattlefieldWindow(ProcessExit exitProcess = endProcessAtOnce, RandomSource random = RandomSource());
   ~BattlefieldWindow() override;
   BattlefieldWindow(const BattlefieldWindow&) = delete;
   BattlefieldWindow& operator=(const BattlefieldWindow&) = delete;

@@ -5,3 +5,4 @@
 #include <string_view>
 
 std::wstring wide(std::string_view utf8);
+std::string narrow(std::wstring_view utf16);

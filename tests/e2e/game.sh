@@ -26,8 +26,12 @@ pid=
 on_exit=:  # what else a test undoes as it ends, passed or failed
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$scratch"; $on_exit' EXIT
 
+# Every run plays the same game, one where the blue tank lives long enough for
+# the steps to see it drive and fire; a failure names it.
+kSeed=7
+
 fail() {
-  echo "FAIL: $*"
+  echo "FAIL (the game of --seed $kSeed): $*"
   echo "screenshots kept:"
   printf '  %s\n' "${shots[@]}"
   exit 1
@@ -46,7 +50,7 @@ start_game() {
   # library's bounded copies of unterminated names, and system libraries
   # keep some memory to the end.
   (cd "$scratch/cwd" && HOME=$scratch/home ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0 \
-    LSAN_OPTIONS=suppressions=$here/system_leaks.supp exec "$game" --level 9 unknown words) &
+    LSAN_OPTIONS=suppressions=$here/system_leaks.supp exec "$game" --seed "$kSeed") &
   pid=$!
   find_window Brassmoor
   field_window=$window

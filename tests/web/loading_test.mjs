@@ -27,6 +27,7 @@ test('a page that cannot load says what failed in one sentence, and nothing goes
     { name: 'no WebAssembly', open: { prepare: intercepting('brassmoor.wasm', missing) }, says: /^Brassmoor could not load: the server answered 404 .*brassmoor\.wasm\.$/ },
     { name: 'no game script', open: { prepare: intercepting('brassmoor.js', missing) }, says: /^Brassmoor could not load: its script brassmoor\.js did not load\.$/ },
     { name: 'no page script', open: { prepare: intercepting('main.js', missing) }, says: /^Brassmoor could not load its scripts\.$/ },
+    { name: 'a bad seed', open: { url: `${chromium.address}?seed=-1` }, says: /^Brassmoor cannot start: \?seed= takes a whole number from 0 to 18446744073709551615, not '-1'\.$/ },
     { name: 'opened as a file', open: { url: `file://${webBuild}/index.html` }, says: /from a file: serve .*make run-web/ },
   ];
   for (const { name, open, says } of cases) {

@@ -11,7 +11,7 @@ unpacked=$2
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 # What Windows itself has: the program may import from these alone.
-readonly kSystemDlls="GDI32.dll KERNEL32.dll msvcrt.dll USER32.dll WINMM.dll"
+readonly kSystemDlls="GDI32.dll KERNEL32.dll msvcrt.dll SHELL32.dll USER32.dll WINMM.dll"
 
 fail() { echo "FAIL: $*"; exit 1; }
 

@@ -1,7 +1,7 @@
 #include "input_script.h"
 
 #include "core/errors.h"
-#include "replay/quote.h"
+#include "core/quote.h"
 #include "replay/text_lines.h"
 #include "ui/input_codes.h"
 #include "usage_error.h"

@@ -4,7 +4,8 @@
 #include <set>
 #include <string>
 
-#include "replay/quote.h"
+#include "core/quote.h"
+#include "ui/game_options.h"
 
 const char* const kUsage =
     "usage: brassmoor-sim [--seed N] [--ticks N | --levels N] [--enemies N]\n"
@@ -79,7 +80,11 @@ Options parseOptions(const std::vector<std::string>& args) {
                        escape(value) + ")");
     }
     if (option == "--seed") {
-      options.seed = wholeNumber<std::uint64_t>(option, value, 0, UINT64_MAX);
+      try {
+        options.seed = readSeed(option, value);
+      } catch (const OptionError& error) {
+        throw UsageError(error.what());
+      }
     } else if (option == "--ticks") {
       options.ticks = wholeNumber<long long>(option, value, 1, INT64_MAX);
     } else if (option == "--levels") {

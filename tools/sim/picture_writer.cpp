@@ -5,7 +5,7 @@
 #include <system_error>
 #include <utility>
 
-#include "replay/quote.h"
+#include "core/quote.h"
 #include "usage_error.h"
 
 PictureWriter::PictureWriter(std::string folder, PictureSaver save) : folder_(std::move(folder)), save_(std::move(save)) {

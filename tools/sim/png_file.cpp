@@ -4,7 +4,7 @@
 #include <QString>
 #include <stdexcept>
 
-#include "replay/quote.h"
+#include "core/quote.h"
 
 void savePng(const Canvas& canvas, const std::string& path) {
   const QImage image(reinterpret_cast<const uchar*>(canvas.pixels()), Canvas::kWidth, Canvas::kHeight,

@@ -11,7 +11,7 @@
 #include <optional>
 #include <utility>
 
-#include "replay/quote.h"
+#include "core/quote.h"
 #include "simulation.h"
 
 namespace {

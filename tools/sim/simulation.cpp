@@ -6,19 +6,14 @@
 #include <utility>
 
 #include "core/errors.h"
+#include "core/seeded_random.h"
 #include "usage_error.h"
 
 namespace {
 
-// The k-th reseed of a run with seed N takes N + k * kReseedStride: the same
-// sequence for the same seed, and one that other seeds' sequences do not share.
-constexpr std::uint64_t kReseedStride = 0xd1b54a32d192ed03;
-
-RandomSource randomSourceFor(const Options& options, ReplayPlayer* replay) {
+RandomSource sourceFor(const Options& options, ReplayPlayer* replay) {
   if (replay != nullptr) return RandomSource(replay->replay().seed, replay->clock());
-  if (!options.seed) return RandomSource();
-  const std::uint64_t seed = *options.seed;
-  return RandomSource(seed, [seed, k = std::uint64_t{0}]() mutable { return seed + ++k * kReseedStride; });
+  return randomSourceFor(options.seed);
 }
 
 }  // namespace
@@ -28,7 +23,7 @@ Simulation::Simulation(const Options& options, std::vector<InputEvent> script, s
     : options_(options),
       script_(std::move(script)),
       trace_(trace),
-      random_(randomSourceFor(options, replay)),
+      random_(sourceFor(options, replay)),
       replay_(replay) {
   if (!options_.pngDir.empty()) {
     if (!savePicture) throw UsageError("this build of brassmoor-sim writes no pictures");

@@ -1,4 +1,4 @@
-#include "replay/quote.h"
+#include "core/quote.h"
 
 #include <cstdio>
 
