@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "core/errors.h"
 #include "core/world_hash.h"
 #include "ui/dialog_buttons.h"
 
@@ -95,4 +96,19 @@ void GameSeam::end(ReplayEntry::Ending ending) {
   ReplayEntry entry{ReplayEntry::Kind::End, ticks_, {}, 0, ending};
   sink_->write(entry);
   sink_ = nullptr;
+}
+
+bool GameSeam::apply(const InputEvent& event) {
+  switch (event.kind) {
+    case Kind::Move: return runHandler("Form_MouseMove", [&] { Form_MouseMove(event.code, event.x, event.y); });
+    case Kind::Down: return runHandler("Form_MouseDown", [&] { Form_MouseDown(event.code, event.x, event.y); });
+    case Kind::Up: return runHandler("Form_MouseUp", [&] { Form_MouseUp(event.code, event.x, event.y); });
+    case Kind::KeyDown: return runHandler("Form_KeyDown", [&] { Form_KeyDown(event.code); });
+    case Kind::KeyUp: return runHandler("Form_KeyUp", [&] { Form_KeyUp(event.code); });
+    case Kind::Key: return runHandler("Form_KeyPress", [&] { Form_KeyPress(event.code); });
+    case Kind::Next: return runHandler("Command2_Click", [&] { clickNextLevel(); });
+    case Kind::Back: return runHandler("Command1_Click", [&] { clickBack(); });
+    case Kind::Close: return runHandler("Command1_Click", [&] { clickClose(); });
+  }
+  return true;
 }

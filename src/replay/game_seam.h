@@ -29,6 +29,10 @@ class GameSeam {
   void clickNextLevel();  // the result dialog's Next level
   void clickClose();      // the help dialog's Close
 
+  // One event as a window runs it: the first run-time error ends its
+  // handler and is reported. False when one did.
+  bool apply(const InputEvent& event);
+
   void tmr_Timer();
   // How the game ended; Quit is the result dialog's Quit button.
   void end(ReplayEntry::Ending ending);

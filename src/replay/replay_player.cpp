@@ -19,11 +19,32 @@ RandomSource::Clock ReplayPlayer::clock() {
 }
 
 void ReplayPlayer::atTicks(long long ticksRun, const Game& game, const std::function<void(const InputEvent&)>& apply) {
+  while (takeNext(ticksRun, game, apply)) {
+  }
+}
+
+// The reseeds and checks of a tick come before the inputs of the next, and
+// an input starts no level: by the first input the reseeds must agree.
+bool ReplayPlayer::takeNext(long long ticksRun, const Game& game,
+                            const std::function<void(const InputEvent&)>& apply) {
   for (; next_ < replay_.entries.size() && replay_.entries[next_].ticksBefore() == ticksRun; ++next_) {
     const ReplayEntry& entry = replay_.entries[next_];
-    if (entry.kind == Kind::Input) apply(entry.event);
+    if (entry.kind == Kind::Input) {
+      if (game.random.reseeds() != reseedsSeen_) throw ReplayParts(ticksRun, replay_);
+      ++next_;
+      apply(entry.event);
+      return true;
+    }
     if (entry.kind == Kind::Reseed) ++reseedsSeen_;
     if (entry.kind == Kind::Check && entry.value != worldHash(game)) throw ReplayParts(ticksRun, replay_);
   }
   if (game.random.reseeds() != reseedsSeen_) throw ReplayParts(ticksRun, replay_);
+  return false;
+}
+
+const InputEvent* ReplayPlayer::nextInput(long long ticksRun) const {
+  for (std::size_t i = next_; i < replay_.entries.size() && replay_.entries[i].ticksBefore() == ticksRun; ++i) {
+    if (replay_.entries[i].kind == Kind::Input) return &replay_.entries[i].event;
+  }
+  return nullptr;
 }

@@ -29,6 +29,11 @@ class ReplayPlayer {
   // hands each input to apply, holds each check to the game. ReplayParts
   // when the game differs.
   void atTicks(long long ticksRun, const Game& game, const std::function<void(const InputEvent&)>& apply);
+  // The same, one input at a time: takes the entries due up to the first
+  // input and hands it to apply. False when nothing more was due.
+  bool takeNext(long long ticksRun, const Game& game, const std::function<void(const InputEvent&)>& apply);
+  // The next input due once this many ticks have run, if any.
+  const InputEvent* nextInput(long long ticksRun) const;
   // Every entry taken: at the end line, or at the last line of one cut short.
   bool over() const { return next_ == replay_.entries.size(); }
 

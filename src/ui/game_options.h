@@ -1,5 +1,6 @@
 // The game's command line, read alike by every edition: `--seed N` starts the
-// game that `brassmoor-sim --seed N` plays. The page reads its `?seed=N` with
+// game that `brassmoor-sim --seed N` plays; `--record FILE`, `--no-record` and
+// `--replay FILE` choose what is recorded or watched. The page reads its `?seed=N` with
 // the same rule.
 #pragma once
 
@@ -21,6 +22,9 @@ inline constexpr int kOptionErrorStatus = 2;
 
 struct GameOptions {
   std::optional<std::uint64_t> seed;  // none: reseeds from the clock
+  std::optional<std::string> recordFile;  // --record FILE, in UTF-8; none: the replay folder
+  bool noRecord = false;                  // --no-record
+  std::optional<std::string> replayFile;  // --replay FILE: watch it, and play no game
 };
 
 // A seed as written after `name` (--seed, ?seed=): a decimal whole number,

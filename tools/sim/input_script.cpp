@@ -48,17 +48,3 @@ std::vector<InputEvent> readInputScript(std::istream& in, const std::string& sou
   return events;
 }
 
-bool applyEvent(GameSeam& seam, const InputEvent& event) {
-  switch (event.kind) {
-    case Kind::Move: return runHandler("Form_MouseMove", [&] { seam.Form_MouseMove(event.code, event.x, event.y); });
-    case Kind::Down: return runHandler("Form_MouseDown", [&] { seam.Form_MouseDown(event.code, event.x, event.y); });
-    case Kind::Up: return runHandler("Form_MouseUp", [&] { seam.Form_MouseUp(event.code, event.x, event.y); });
-    case Kind::KeyDown: return runHandler("Form_KeyDown", [&] { seam.Form_KeyDown(event.code); });
-    case Kind::KeyUp: return runHandler("Form_KeyUp", [&] { seam.Form_KeyUp(event.code); });
-    case Kind::Key: return runHandler("Form_KeyPress", [&] { seam.Form_KeyPress(event.code); });
-    case Kind::Next: return runHandler("Command2_Click", [&] { seam.clickNextLevel(); });
-    case Kind::Back: return runHandler("Command1_Click", [&] { seam.clickBack(); });
-    case Kind::Close: return runHandler("Command1_Click", [&] { seam.clickClose(); });
-  }
-  return true;
-}

@@ -13,7 +13,3 @@
 // A bad line (a bad event, or a line of more than 1000 bytes) throws
 // UsageError naming the source and the line number and saying what is wrong.
 std::vector<InputEvent> readInputScript(std::istream& in, const std::string& source);
-
-// Applies one event through the game's seam, run like the window runs it.
-// False when a run-time error ended the handler.
-bool applyEvent(GameSeam& seam, const InputEvent& event);

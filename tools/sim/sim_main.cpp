@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "core/quote.h"
+#include "replay/replay_file.h"
 #include "simulation.h"
 
 namespace {
@@ -77,13 +78,6 @@ std::unique_ptr<ReplayPlayer> readReplayFile(const std::string& path) {
   }
 }
 
-std::string utcNow() {
-  const std::time_t now = std::time(nullptr);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", std::gmtime(&now));
-  return text;
-}
-
 // Binary: a text stream on Windows ends every line with CR LF, and the file
 // would differ from every other edition's.
 void openOutput(std::ofstream& out, const std::string& path, const char* what) {
@@ -107,7 +101,7 @@ int simMain(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     openOutput(trace, options.traceFile, "trace");
     openOutput(record, options.recordFile, "replay");
     std::optional<ReplayWriter> recording;
-    if (record.is_open()) recording.emplace(record, utcNow());
+    if (record.is_open()) recording.emplace(record, replayDate(std::time(nullptr)));
     Simulation sim(options, std::move(script), trace.is_open() ? &trace : nullptr, std::move(savePicture),
                    replay.get(), recording ? &*recording : nullptr);
     sim.run();

@@ -72,7 +72,7 @@ void Simulation::applyEvents() {
   events_.clear();
   while (nextEvent_ < script_.size() && script_[nextEvent_].tick == tick_) {
     const InputEvent& event = script_[nextEvent_++];
-    if (!applyEvent(seam_, event)) ++summary_.runtimeErrors;
+    if (!seam_.apply(event)) ++summary_.runtimeErrors;
     events_.push_back(event);
   }
 }
@@ -81,7 +81,7 @@ void Simulation::applyEvents() {
 void Simulation::takeReplay() {
   events_.clear();
   replay_->atTicks(tick_, game_, [this](const InputEvent& event) {
-    if (!applyEvent(seam_, event)) ++summary_.runtimeErrors;
+    if (!seam_.apply(event)) ++summary_.runtimeErrors;
     events_.push_back(event);
   });
 }

@@ -1,0 +1,134 @@
+// A replay played in a window at its pace: to its end and the recorded
+// world, with the dialog's clicks held to be seen, under the player's
+// controls, and stopped with one sentence when it parts or ends early.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "core/world_hash.h"
+#include "replay/game_seam.h"
+#include "replay/playback.h"
+#include "replay/replay_format.h"
+#include "support/offscreen_frame.h"
+#include "ui/input_codes.h"
+
+namespace {
+
+using Kind = InputEvent::Kind;
+
+constexpr long long kEscTick = 50;
+constexpr long long kTicks = 200;
+
+// A game of kTicks ticks whose player aims, opens the result dialog with Esc
+// before tick 50 and goes back to the battlefield, as a window runs it.
+struct Recorded {
+  std::string text;
+  std::uint64_t finalHash = 0;
+};
+
+Recorded record() {
+  OffscreenGame played(9);
+  GameSeam seam(played.game);
+  std::ostringstream out;
+  ReplayWriter writer(out, "2026-12-08T00:00:00Z");
+  seam.record(writer);
+  while (seam.ticksRun() < kTicks) {
+    const long long next = seam.ticksRun() + 1;
+    if (next == 10) seam.apply({next, Kind::Move, 0, 200.5F, 100.25F});
+    if (next == kEscTick && played.frame.timer) {
+      seam.apply({next, Kind::Key, input_codes::kEscAscii});
+      seam.apply({next, Kind::Back});
+    }
+    seam.tmr_Timer();
+  }
+  seam.end(ReplayEntry::Ending::Quit);
+  return {out.str(), worldHash(played.game)};
+}
+
+// The replay played back into a window of its own.
+struct Watched {
+  explicit Watched(const std::string& text)
+      : player([&] {
+          std::istringstream in(text);
+          return readReplay(in, "r");
+        }()),
+        random(player.replay().seed, player.clock()) {
+    game.enemyCount = player.replay().enemies;
+  }
+
+  int periodsToStop(int most) {
+    int periods = 0;
+    while (!playback.stopped() && periods < most) {
+      playback.period();
+      ++periods;
+    }
+    return periods;
+  }
+
+  ReplayPlayer player;
+  OffscreenFrame frame;
+  RandomSource random;
+  Game game{frame, random};
+  GameSeam seam{game};
+  std::string sentence;
+  bool ended = false;
+  Playback playback{player, seam, [this] { seam.tmr_Timer(); }, [this](const std::string& s) { sentence = s; },
+                    [this] { ended = true; }};
+};
+
+TEST(PlaybackTest, PlaysAtOneTickAPeriodHoldsTheDialogsClickAndEndsOnTheRecordedWorld) {
+  const Recorded recorded = record();
+  Watched watched(recorded.text);
+  // The ticks, the periods the click waits while the dialog is up, and the last
+  // period, which takes the final check and the end.
+  EXPECT_EQ(watched.periodsToStop(1000), kTicks + Playback::kHeldPeriods + 1);
+  EXPECT_EQ(watched.sentence, "The replay is over.");
+  EXPECT_EQ(worldHash(watched.game), recorded.finalHash);
+}
+
+TEST(PlaybackTest, TheDialogStaysUpWhileItsClickIsHeld) {
+  Watched watched(record().text);
+  for (long long i = 0; i < kEscTick + Playback::kHeldPeriods / 2; ++i) watched.playback.period();
+  EXPECT_TRUE(watched.frame.result.Visible());
+  EXPECT_EQ(watched.seam.ticksRun(), kEscTick - 1);
+}
+
+TEST(PlaybackTest, PauseHoldsStepRunsOneTickFastRunsFourAndEndTellsTheWindow) {
+  Watched watched(record().text);
+  watched.playback.control(PlaybackControl::Pause);
+  watched.playback.period();
+  EXPECT_EQ(watched.seam.ticksRun(), 0);
+  watched.playback.control(PlaybackControl::Step);
+  EXPECT_EQ(watched.seam.ticksRun(), 1);
+  EXPECT_EQ(watched.playback.status(), "Paused, tick 1");
+  watched.playback.control(PlaybackControl::Pause);
+  watched.playback.control(PlaybackControl::Fast);
+  watched.playback.period();
+  EXPECT_EQ(watched.seam.ticksRun(), 1 + Playback::kFastTicks);
+  watched.playback.control(PlaybackControl::End);
+  EXPECT_TRUE(watched.ended);
+  EXPECT_TRUE(watched.playback.stopped());
+}
+
+TEST(PlaybackTest, StopsWithOneSentenceWhereTheGamePartsOrTheRecordingEnds) {
+  const std::string text = record().text;
+  std::string edited = text;
+  const std::size_t check = edited.find(" check ") + 7;
+  edited[check] = edited[check] == '0' ? '1' : '0';
+  const std::string cut = text.substr(0, text.find("\n120 check") + 1);
+  const struct {
+    std::string text, sentence;
+  } cases[] = {
+      {edited, "This replay parts from the game at tick 40: it was recorded by Brassmoor " + std::string(kGameVersion) +
+                   " on " + kEdition + "."},
+      {cut, "The replay ends early, after tick 80: its game was killed while it was recorded."},
+  };
+  for (const auto& c : cases) {
+    Watched watched(c.text);
+    watched.periodsToStop(1000);
+    EXPECT_EQ(watched.sentence, c.sentence);
+  }
+}
+
+}  // namespace
