@@ -1,6 +1,8 @@
 #include "replay/replay_format.h"
 
+#include <cctype>
 #include <charconv>
+#include <string_view>
 
 #include "core/quote.h"
 #include "replay/text_lines.h"
@@ -101,7 +103,17 @@ ReplayWriter::ReplayWriter(std::ostream& out, const std::string& date) : out_(ou
        << "\ndate " << date << '\n';
 }
 
-void ReplayWriter::write(const ReplayEntry& entry) { out_ << formatEntry(entry) << '\n'; }
+// Most lines are the next tick's: the pointer moves at nearly every tick, and
+// leaving out their tick keeps a minute of play small.
+void ReplayWriter::write(const ReplayEntry& entry) {
+  const std::string line = formatEntry(entry);
+  if (lastTick_ >= 0 && entry.tick == lastTick_ + 1) {
+    out_ << std::string_view(line).substr(line.find(' ') + 1) << '\n';
+  } else {
+    out_ << line << '\n';
+  }
+  lastTick_ = entry.tick;
+}
 
 std::string formatEntry(const ReplayEntry& entry) {
   const std::string tick = std::to_string(entry.tick);
@@ -121,6 +133,7 @@ Replay readReplay(std::istream& in, const std::string& source) {
   std::string line;
   long long number = 1, bytes = 0;
   bool haveSeed = false, haveStart = false;
+  long long lastTick = -1;  // a line without its tick is at the tick after this
   try {
     for (LineEnd end; (end = nextLine(*in.rdbuf(), line)) != LineEnd::None; ++number) {
       // A cut line is where a killed game stopped writing: it is not played.
@@ -140,8 +153,11 @@ Replay readReplay(std::istream& in, const std::string& source) {
       } else if (number == 4) {
         replay.date = headerValue(line, "date");
       } else {
-        const std::vector<std::string> words = wordsOf(line);
+        std::vector<std::string> words = wordsOf(line);
         if (words.empty()) throw BadLine("an empty line");
+        if (!words[0].empty() && std::isalpha(static_cast<unsigned char>(words[0][0])) && lastTick >= 0) {
+          words.insert(words.begin(), std::to_string(lastTick + 1));
+        }
         const ReplayEntry entry = parseEntry(words);
         checkOrder(replay, entry, haveStart);
         if (entry.kind == Kind::Seed) {
@@ -153,6 +169,7 @@ Replay readReplay(std::istream& in, const std::string& source) {
           replay.ended = entry.kind == Kind::End;
           replay.entries.push_back(entry);
         }
+        lastTick = entry.tick;
       }
     }
     if (number <= 4 || !haveStart) throw BadLine("the replay ends before its header and initial state are whole");

@@ -6,6 +6,7 @@
 // Inputs are written as the input script writes them; the others are
 //   0 seed STATE      0 enemies N      T reseed CLOCK      T check HASH (16 hex digits)
 //   T end quit|closed|stopped
+// A line at the tick after the line before may leave its tick out.
 #pragma once
 
 #include <cstdint>
@@ -32,6 +33,7 @@ class ReplayWriter final : public ReplaySink {
 
  private:
   std::ostream& out_;
+  long long lastTick_ = -1;
 };
 
 std::string formatEntry(const ReplayEntry& entry);

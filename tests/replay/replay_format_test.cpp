@@ -43,6 +43,22 @@ TEST(ReplayFormatTest, EveryEntryReadsBackAsWritten) {
   EXPECT_TRUE(replay.ended);
 }
 
+TEST(ReplayFormatTest, ALineAtTheTickAfterTheOneBeforeIsWrittenWithoutItsTick) {
+  const std::string body = "0 seed 7\n0 enemies 3\nmove 5 6\n1 down 1 5 6\nmove 7 8\n40 check 00000000000000ff\nkey 13\n";
+  const Replay replay = read("brassmoor-replay 1\ngame 0.1.0\nedition Linux\ndate d\n" + body);
+  const long long ticks[] = {1, 1, 2, 40, 41};
+  ASSERT_EQ(replay.entries.size(), std::size(ticks));
+  std::ostringstream out;
+  ReplayWriter writer(out, "d");
+  writer.write({ReplayEntry::Kind::Seed, 0, {}, 7});
+  writer.write({ReplayEntry::Kind::Enemies, 0, {}, 3});
+  for (std::size_t i = 0; i < std::size(ticks); ++i) {
+    EXPECT_EQ(replay.entries[i].tick, ticks[i]);
+    writer.write(replay.entries[i]);
+  }
+  EXPECT_EQ(out.str().substr(out.str().find("0 seed")), body);
+}
+
 TEST(ReplayFormatTest, AFileCutShortPlaysToItsLastWholeLine) {
   const Replay replay = read(kHeader + "5 move 1 2\n40 check 00ff00ff00ff00ff\n41 mo");
   EXPECT_EQ(replay.entries.size(), 2U);

@@ -75,7 +75,7 @@ TEST_F(ReplayRunTest, AReplayThatDiffersOrCannotBeReadSaysSoInOneLine) {
       // The tanks part at once; the world's record shows it at the next check.
       {edited("300 keyup 38", "301 keyup 38"), 1,
        "This replay parts from the game at tick 320: it was recorded by Brassmoor 0.1.0 on Linux."},
-      {edited("1 reseed 15111065706836454666", "1 reseed 15111065706836454667"), 1, "This replay parts from the game at tick 40"},
+      {edited("\nreseed 15111065706836454666", "\nreseed 15111065706836454667"), 1, "This replay parts from the game at tick 40"},
       {edited("\n2000 end stopped\n", "\n2000 end sto"), 2, "line 65: the replay ends early, after tick 2000"},
       {edited("7 down 1 100 200", "7 down 1 100 2OO"), 2, "line 9: down takes B X Y: Y must be a decimal number"},
       {dir, 2, "cannot read the replay"},
