@@ -96,6 +96,9 @@ void ReplayWatch::stopped(const std::string& sentence) {
   sentence_->show();
 }
 
+// What the title tells is on the screen first: a screenshot taken once the
+// title shows a tick shows that very tick.
 void ReplayWatch::showStatus() {
+  QCoreApplication::sendPostedEvents(&frm_, QEvent::UpdateRequest);
   frm_.setWindowTitle(QString::fromStdString(std::string(kTitle) + ": " + playback_.status()));
 }

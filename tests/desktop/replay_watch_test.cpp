@@ -62,14 +62,15 @@ const Recorded& recorded() {
   return game;
 }
 
+Replay replayOf(const std::string& text) {
+  std::istringstream in(text);
+  return readReplay(in, "window.replay");
+}
+
 struct Watch {
-  explicit Watch(const std::string& text)
-      : watch(
-            [&] {
-              std::istringstream in(text);
-              return readReplay(in, "window.replay");
-            }(),
-            told, [this](int status) { ends.push_back(status); }) {}
+  explicit Watch(const std::string& text) : Watch(replayOf(text)) {}
+  explicit Watch(const std::filesystem::path& file) : Watch(readReplayFile(file)) {}
+  explicit Watch(Replay replay) : watch(std::move(replay), told, [this](int status) { ends.push_back(status); }) {}
 
   void periods(int count) {
     auto* pace = frm.findChild<QTimer*>("pace");
@@ -140,6 +141,17 @@ TEST(ReplayWatchTest, StopsWithItsSentenceAndEscEndsWithTheStatusOfHowItStopped)
     QTest::keyClick(&w.frm, Qt::Key_Escape);
     EXPECT_EQ(w.ends, std::vector<int>{c.status}) << c.sentence;
   }
+}
+
+TEST(ReplayWatchTest, EveryReplayOfTheCorpusIsWatchedToItsEnd) {
+  int watched = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(BRASSMOOR_REPLAYS)) {
+    Watch w(entry.path());
+    w.periods(kMostPeriods * 100);
+    EXPECT_EQ(w.told.str(), "The replay is over.\n") << entry.path();
+    ++watched;
+  }
+  EXPECT_GT(watched, 0);
 }
 
 TEST(ReplayWatchTest, AFileThatCannotBeReadIsRefusedInOneLineNamingIt) {
