@@ -66,7 +66,9 @@ step "2: the simulator holds every check of the replay"
 "$sim" --replay "$replay" >"$scratch/sim.txt" 2>&1 || fail "brassmoor-sim --replay: $(cat "$scratch/sim.txt")"
 
 step "3: watched in the window, paused and stepped, the battlefield is the simulator's"
-(cd "$scratch/cwd" && HOME=$scratch/home exec "$brassmoor" --replay "$replay" >"$told") &
+# Under the sanitizers as start_game runs the game.
+(cd "$scratch/cwd" && HOME=$scratch/home ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0 \
+  LSAN_OPTIONS=suppressions=$here/system_leaks.supp exec "$brassmoor" --replay "$replay" >"$told") &
 pid=$!
 window=$(timeout "$kWindowWait" xdotool search --sync --onlyvisible --name '^Brassmoor replay: ' | head -n 1) ||
   fail "no replay window within $kWindowWait s"
