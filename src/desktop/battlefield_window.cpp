@@ -16,7 +16,7 @@ BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, RandomSource rando
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       random_(std::move(random)),
       exitProcess_(std::move(exitProcess)),
-      heldReleases_([this](Integer keyCode) { runHandler("Form_KeyUp", [&] { game_.Form_KeyUp(keyCode); }); },
+      heldReleases_([this](Integer keyCode) { runHandler("Form_KeyUp", [&] { seam_.Form_KeyUp(keyCode); }); },
                     // A tick that waited for a key release runs only if the keys left the timer on.
                     [this] { if (tmr.isActive()) tmr_Timer(); }) {
   setObjectName("frm");
@@ -44,18 +44,30 @@ void BattlefieldWindow::setTimerEnabled(bool enabled) {
 }
 
 ResultDialog& BattlefieldWindow::frm_winlose() {
-  if (!resultDialog_) resultDialog_ = std::make_unique<ResultDialogWindow>(*this, *this, exitProcess_);
+  if (!resultDialog_) resultDialog_ = std::make_unique<ResultDialogWindow>(seam_, *this, exitProcess_);
   return *resultDialog_;
 }
 
 HelpDialog& BattlefieldWindow::frm_help() {
-  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialogWindow>(*this, *this);
+  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialogWindow>(seam_, *this);
   return *helpDialog_;
 }
 
 void BattlefieldWindow::tmr_Timer() {
-  runHandler("tmr_Timer", [this] { game_.tmr_Timer(); });
+  runHandler("tmr_Timer", [this] { seam_.tmr_Timer(); });
   repaintDamage();
+}
+
+void BattlefieldWindow::tickBy(std::function<void()> period) {
+  disconnect(&tmr, &QTimer::timeout, &heldReleases_, &KeyReleaseHoldBack::tickDue);
+  pace_.setObjectName("pace");
+  pace_.setTimerType(Qt::PreciseTimer);
+  pace_.setInterval(kTickMilliseconds);
+  connect(&pace_, &QTimer::timeout, this, [this, period = std::move(period)] {
+    period();
+    repaintDamage();
+  });
+  pace_.start();
 }
 
 namespace {
@@ -96,32 +108,32 @@ void BattlefieldWindow::showEvent(QShowEvent*) {
 void BattlefieldWindow::focusOutEvent(QFocusEvent*) {
   for (const Qt::Key arrow : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) {
     const Integer keyCode = *qt_input::keyCode(arrow);
-    runHandler("Form_KeyUp", [&] { game_.Form_KeyUp(keyCode); });
+    runHandler("Form_KeyUp", [&] { seam_.Form_KeyUp(keyCode); });
   }
   heldReleases_.settleAll();
 }
 
 void BattlefieldWindow::mousePressEvent(QMouseEvent* event) {
   const qt_input::MouseArgs a = qt_input::buttonChange(*event);
-  runHandler("Form_MouseDown", [&] { game_.Form_MouseDown(a.button, a.x, a.y); });
+  runHandler("Form_MouseDown", [&] { seam_.Form_MouseDown(a.button, a.x, a.y); });
 }
 
 void BattlefieldWindow::mouseMoveEvent(QMouseEvent* event) {
   const qt_input::MouseArgs a = qt_input::pointerMove(*event);
-  runHandler("Form_MouseMove", [&] { game_.Form_MouseMove(a.button, a.x, a.y); });
+  runHandler("Form_MouseMove", [&] { seam_.Form_MouseMove(a.button, a.x, a.y); });
 }
 
 void BattlefieldWindow::mouseReleaseEvent(QMouseEvent* event) {
   const qt_input::MouseArgs a = qt_input::buttonChange(*event);
-  runHandler("Form_MouseUp", [&] { game_.Form_MouseUp(a.button, a.x, a.y); });
+  runHandler("Form_MouseUp", [&] { seam_.Form_MouseUp(a.button, a.x, a.y); });
 }
 
 // A held key repeats its key-down and its typed character, as the handlers expect.
 void BattlefieldWindow::keyPressEvent(QKeyEvent* event) {
   const std::optional<Integer> keyCode = qt_input::keyCode(*event);
-  if (keyCode) runHandler("Form_KeyDown", [&] { game_.Form_KeyDown(*keyCode); });
+  if (keyCode) runHandler("Form_KeyDown", [&] { seam_.Form_KeyDown(*keyCode); });
   if (const std::optional<Integer> keyAscii = qt_input::keyAscii(*event))
-    runHandler("Form_KeyPress", [&] { game_.Form_KeyPress(*keyAscii); });
+    runHandler("Form_KeyPress", [&] { seam_.Form_KeyPress(*keyAscii); });
   repaintDamage();  // Enter clears the battlefield even while the timer is off
   if (keyCode) heldReleases_.pressed(*keyCode);
 }
@@ -134,5 +146,6 @@ void BattlefieldWindow::keyReleaseEvent(QKeyEvent* event) {
 
 void BattlefieldWindow::closeEvent(QCloseEvent* event) {
   event->accept();
+  seam_.end(ReplayEntry::Ending::Closed);
   QCoreApplication::exit(0);
 }

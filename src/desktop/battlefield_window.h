@@ -1,12 +1,14 @@
 // The battlefield window frm: borderless, 723 x 651, white, centred on the
 // screen. It owns the canvas, the random source, the game and the timer tmr
 // whose event is the tick. It only shows the canvas; it never draws the
-// battlefield itself. Its mouse and key events go to the game's Form_*
-// handlers, each ended by its first run-time error.
+// battlefield itself. Its mouse and key events, its dialogs' buttons, the
+// tick and the end reach the game through its seam, where they can be
+// recorded; each handler is ended by its first run-time error.
 #pragma once
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,6 +16,7 @@
 #include "core/game.h"
 #include "core/random.h"
 #include "drawing/canvas.h"
+#include "replay/game_seam.h"
 #include "desktop/help_dialog.h"
 #include "desktop/key_release_hold_back.h"
 #include "desktop/result_dialog.h"
@@ -40,7 +43,17 @@ class BattlefieldWindow : public QWidget, public Frame {
   HelpDialog& frm_help() override;
 
   Game& game() { return game_; }
+  GameSeam& seam() { return seam_; }
   const Canvas& picture() const { return canvas_; }
+
+  // One tick, as the timer's event runs it, and what it drew shown.
+  void tmr_Timer();
+  // Puts on the screen what the game drew since the last call.
+  void repaintDamage();
+  // For a replay watched in the window: tmr becomes only the switch that the
+  // game sets, and every tick's length runs period instead, then shows what
+  // the game drew.
+  void tickBy(std::function<void()> period);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -55,12 +68,10 @@ class BattlefieldWindow : public QWidget, public Frame {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void tmr_Timer();
-  void repaintDamage();
-
   Canvas canvas_;
   RandomSource random_;
   Game game_{*this, random_};
+  GameSeam seam_{game_};
   std::string tag_ = "0";
   ProcessExit exitProcess_;
   // Created on first reference. They are the battlefield's child windows too;
@@ -68,5 +79,6 @@ class BattlefieldWindow : public QWidget, public Frame {
   std::unique_ptr<ResultDialogWindow> resultDialog_;
   std::unique_ptr<HelpDialogWindow> helpDialog_;
   QTimer tmr{this};
+  QTimer pace_{this};
   KeyReleaseHoldBack heldReleases_;
 };

@@ -2,12 +2,13 @@
 #pragma once
 
 #include "core/dialogs.h"
-#include "core/frame.h"
 #include "desktop/dialog_window.h"
+#include "replay/game_seam.h"
 
 class HelpDialogWindow : public DialogWindow, public HelpDialog {
  public:
-  HelpDialogWindow(Frame& frm, QWidget& battlefield);
+  // Close reaches the game through seam.
+  HelpDialogWindow(GameSeam& seam, QWidget& battlefield);
 
   bool Visible() const override { return isVisible(); }
   void setVisible(bool visible) override { DialogWindow::setVisible(visible); }
@@ -15,5 +16,5 @@ class HelpDialogWindow : public DialogWindow, public HelpDialog {
   void Command1_Click();  // Close
 
  private:
-  Frame& frm;
+  GameSeam& seam_;
 };

@@ -1,14 +1,55 @@
-// Creates the battlefield window and runs the event loop. Qt reads its own
+// Creates the battlefield window and runs the event loop: a game, recorded
+// unless the player says not to, or a recorded game watched. Qt reads its own
 // options (-platform, -display, ...); the rest is the game's command line.
 #include <QApplication>
 #include <QStringList>
+#include <cstdlib>
+#include <ctime>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/seeded_random.h"
 #include "desktop/battlefield_window.h"
+#include "desktop/replay_watch.h"
+#include "replay/replay_file.h"
 #include "ui/game_options.h"
+
+namespace {
+
+// A replay that cannot be read ends the program as a bad option does.
+int watch(const std::string& replayFile) {
+  std::optional<ReplayWatch> watch;
+  try {
+    watch.emplace(readReplayFile(utf8Path(replayFile)), std::cout,
+                  [](int status) { QCoreApplication::exit(status); });
+  } catch (const ReplayError& error) {
+    std::cerr << "brassmoor: " << error.what() << std::endl;
+    return kOptionErrorStatus;
+  }
+  watch->window().show();
+  return QApplication::exec();
+}
+
+int play(const GameOptions& options) {
+  const RecordingReport report = [](const std::string& line) { std::cerr << "brassmoor: " << line << std::endl; };
+  const std::time_t started = std::time(nullptr);
+  const std::optional<std::filesystem::path> recordFile =
+      options.recordFile ? std::optional(utf8Path(*options.recordFile)) : std::nullopt;
+  std::optional<ReplayFile> recording;
+  if (const auto path = recordingPath(recordFile, options.noRecord,
+                                      linuxReplayFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")), started,
+                                      report)) {
+    recording.emplace(*path, started, report);
+  }
+  BattlefieldWindow frm(endProcessAtOnce, randomSourceFor(options.seed));
+  if (recording) frm.seam().record(*recording);
+  frm.show();
+  return QApplication::exec();
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -23,7 +64,5 @@ int main(int argc, char* argv[]) {
     std::cerr << "brassmoor: " << error.what() << std::endl;
     return kOptionErrorStatus;
   }
-  BattlefieldWindow frm(endProcessAtOnce, randomSourceFor(options.seed));
-  frm.show();
-  return QApplication::exec();
+  return options.replayFile ? watch(*options.replayFile) : play(options);
 }

@@ -52,6 +52,15 @@ std::optional<Integer> keyCode(int qtKey) {
 
 std::optional<Integer> keyCode(const QKeyEvent& event) { return keyCode(event.key()); }
 
+std::optional<Integer> playbackKeyCode(const QKeyEvent& event) {
+  const int key = event.key();
+  // Qt numbers Space and the digits as their virtual keys are numbered, and
+  // Esc's virtual key has the code of the character it types.
+  if (key == Qt::Key_Space || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
+  if (key == Qt::Key_Escape) return kEscAscii;
+  return keyCode(key);
+}
+
 std::optional<Integer> keyAscii(const QKeyEvent& event) {
   const QString text = event.text();
   if (text.size() == 1 && text[0].unicode() <= kLastCharacterCode) return text[0].unicode();

@@ -32,6 +32,10 @@ MouseArgs pointerMove(const QMouseEvent& event);
 std::optional<Integer> keyCode(int qtKey);
 std::optional<Integer> keyCode(const QKeyEvent& event);
 
+// The virtual-key code of a key that a replay's playback tells apart: those
+// above, and Space, Esc and the digits.
+std::optional<Integer> playbackKeyCode(const QKeyEvent& event);
+
 // The character a key press types, if it types one in the 8-bit range.
 std::optional<Integer> keyAscii(const QKeyEvent& event);
 

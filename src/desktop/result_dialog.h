@@ -2,13 +2,15 @@
 #pragma once
 
 #include "core/dialogs.h"
-#include "core/frame.h"
 #include "core/process_exit.h"
 #include "desktop/dialog_window.h"
+#include "replay/game_seam.h"
 
 class ResultDialogWindow : public DialogWindow, public ResultDialog {
  public:
-  ResultDialogWindow(Frame& frm, QWidget& battlefield, ProcessExit exitProcess);
+  // The buttons reach the game through seam; Quit records the game's end
+  // there before it ends the process.
+  ResultDialogWindow(GameSeam& seam, QWidget& battlefield, ProcessExit exitProcess);
 
   bool Visible() const override { return isVisible(); }
   void setVisible(bool visible) override { DialogWindow::setVisible(visible); }
@@ -20,7 +22,7 @@ class ResultDialogWindow : public DialogWindow, public ResultDialog {
   void Command2_Click();  // Next level
 
  private:
-  Frame& frm;
+  GameSeam& seam_;
   ProcessExit exitProcess_;
   QLabel* Label3;
   QLabel* Label4;

@@ -79,8 +79,11 @@ void Playback::advance(bool holding) {
       return;
     }
     const InputEvent* next = player_.nextInput(seam_.ticksRun());
-    // The pointer's moves show nothing by themselves and are not held.
-    if (holding && next != nullptr && next->kind != InputEvent::Kind::Move && ++held_ < kHeldPeriods) return;
+    // The pointer's moves and the keys' releases show nothing by themselves
+    // and are not held: a window that loses the focus to its dialog lets
+    // every arrow up.
+    const bool shows = next != nullptr && next->kind != InputEvent::Kind::Move && next->kind != InputEvent::Kind::KeyUp;
+    if (holding && shows && ++held_ < kHeldPeriods) return;
     held_ = 0;
     if (!player_.takeNext(seam_.ticksRun(), seam_.game(), apply)) {
       if (player_.over()) return stop(overSentence());

@@ -38,6 +38,8 @@ Recorded record() {
     if (next == 10) seam.apply({next, Kind::Move, 0, 200.5F, 100.25F});
     if (next == kEscTick && played.frame.timer) {
       seam.apply({next, Kind::Key, input_codes::kEscAscii});
+      // A window losing the focus to its dialog lets the arrows up.
+      seam.apply({next, Kind::KeyUp, input_codes::kUpKey});
       seam.apply({next, Kind::Back});
     }
     seam.tmr_Timer();
@@ -80,9 +82,10 @@ struct Watched {
 TEST(PlaybackTest, PlaysAtOneTickAPeriodHoldsTheDialogsClickAndEndsOnTheRecordedWorld) {
   const Recorded recorded = record();
   Watched watched(recorded.text);
-  // The ticks, the periods the click waits while the dialog is up, and the last
-  // period, which takes the final check and the end.
-  EXPECT_EQ(watched.periodsToStop(1000), kTicks + Playback::kHeldPeriods + 1);
+  // The ticks, one period for the key-up, which is not held, the periods the
+  // click waits while the dialog is up, and the last period, which takes the
+  // final check and the end.
+  EXPECT_EQ(watched.periodsToStop(1000), kTicks + 1 + Playback::kHeldPeriods + 1);
   EXPECT_EQ(watched.sentence, "The replay is over.");
   EXPECT_EQ(worldHash(watched.game), recorded.finalHash);
 }
