@@ -37,10 +37,10 @@ Recorded record() {
     const long long next = seam.ticksRun() + 1;
     if (next == 10) seam.apply({next, Kind::Move, 0, 200.5F, 100.25F});
     if (next == kEscTick && played.frame.timer) {
-      seam.apply({next, Kind::Key, input_codes::kEscAscii});
+      seam.apply({next, Kind::Key, input_codes::kEscAscii, 0, 0});
       // A window losing the focus to its dialog lets the arrows up.
-      seam.apply({next, Kind::KeyUp, input_codes::kUpKey});
-      seam.apply({next, Kind::Back});
+      seam.apply({next, Kind::KeyUp, input_codes::kUpKey, 0, 0});
+      seam.apply({next, Kind::Back, 0, 0, 0});
     }
     seam.tmr_Timer();
   }
