@@ -5,6 +5,7 @@
 // handlers, each ended by its first run-time error.
 #pragma once
 
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -57,6 +58,7 @@ class BattlefieldWindow : public QWidget, public Frame {
   void repaintDamage();
 
   Canvas canvas_;
+  const QImage shown_;  // the canvas's pixels as they are, for painting
   RandomSource random_;
   Game game_{*this, random_};
   std::string tag_ = "0";
