@@ -31,8 +31,9 @@ class Canvas final : public Surface {
   using Pixel = std::uint32_t;
   // The pixels row by row, valid while the canvas lives.
   const Pixel* pixels() const { return pixels_.data(); }
-  // What the primitives painted since the last call; the record starts afresh.
-  std::vector<PixelRect> takeDamage() { return damage_.take(); }
+  // What the primitives painted since the last call, valid until the next;
+  // the record starts afresh.
+  const std::vector<PixelRect>& takeDamage() { return damage_.take(); }
 
  private:
   void plot(long long x, long long y, Pixel pixel);
