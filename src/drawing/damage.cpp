@@ -15,7 +15,7 @@ void Damage::mark(long long left, long long top, long long right, long long bott
   if (left > right || top > bottom) return;
   for (long long row = top / kTile; row <= bottom / kTile; ++row) {
     for (long long column = left / kTile; column <= right / kTile; ++column) {
-      marked_[static_cast<std::size_t>(row * columns_ + column)] = true;
+      marked_[static_cast<std::size_t>(row * columns_ + column)] = 1;
     }
   }
 }
@@ -27,7 +27,7 @@ const std::vector<PixelRect>& Damage::take() {
   if (all_) {
     rects_.push_back({0, 0, width_, height_});
   } else {
-    const auto at = [&](int column, int row) { return marked_[static_cast<std::size_t>(row * columns_ + column)]; };
+    const auto at = [&](int column, int row) { return marked_[static_cast<std::size_t>(row * columns_ + column)] != 0; };
     for (int row = 0; row < rows_; ++row) {
       const int top = row * kTile, bottom = std::min(top + kTile, height_);
       for (int column = 0; column < columns_;) {
@@ -49,7 +49,7 @@ const std::vector<PixelRect>& Damage::take() {
       }
     }
   }
-  std::fill(marked_.begin(), marked_.end(), false);
+  std::fill(marked_.begin(), marked_.end(), 0);
   all_ = false;
   return rects_;
 }

@@ -29,7 +29,7 @@ class Damage {
 
  private:
   int width_, height_, columns_, rows_;
-  std::vector<bool> marked_;  // row by row
+  std::vector<unsigned char> marked_;  // row by row, 1 where marked: bytes, cheaper to walk than bits
   bool all_ = false;
   std::vector<PixelRect> rects_;
 };
