@@ -11,6 +11,7 @@ set(CMAKE_AUTOMOC OFF)
 
 add_subdirectory(src)
 add_subdirectory(tools)
+add_subdirectory(bench)
 include(cmake/windows_package.cmake)
 
 # GoogleTest from Debian's sources, built for Windows with the rest.

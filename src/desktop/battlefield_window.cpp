@@ -14,6 +14,7 @@
 
 BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, RandomSource random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      shown_(canvasImage(canvas_)),
       random_(std::move(random)),
       exitProcess_(std::move(exitProcess)),
       heldReleases_([this](Integer keyCode) { runHandler("Form_KeyUp", [&] { seam_.Form_KeyUp(keyCode); }); },
@@ -94,8 +95,12 @@ void BattlefieldWindow::paintEvent(QPaintEvent* event) {
   // Nearest-neighbour on high-density screens keeps the outlines crisp.
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  const QImage picture = canvasImage(canvas_);
-  for (const QRect& box : event->region()) painter.drawImage(box, picture, box);
+  for (const QRect& box : event->region()) {
+    // Clipped to the one box, the image is copied row by row; under the
+    // region's many boxes it would go through the clip's spans, pixel by pixel.
+    painter.setClipRect(box);
+    painter.drawImage(box, shown_, box);
+  }
 }
 
 void BattlefieldWindow::showEvent(QShowEvent*) {

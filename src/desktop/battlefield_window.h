@@ -6,6 +6,7 @@
 // recorded; each handler is ended by its first run-time error.
 #pragma once
 
+#include <QImage>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -69,6 +70,7 @@ class BattlefieldWindow : public QWidget, public Frame {
 
  private:
   Canvas canvas_;
+  const QImage shown_;  // the canvas's pixels as they are, for painting
   RandomSource random_;
   Game game_{*this, random_};
   GameSeam seam_{game_};

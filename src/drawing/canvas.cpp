@@ -12,13 +12,25 @@ namespace {
 // The one mapping from a coordinate to a pixel index.
 double pixelOf(Single v) { return std::floor(static_cast<double>(v) + 0.5); }
 
-// A colour r + 256*g + 65536*b already has its bytes in the order red, green,
-// blue on a little-endian machine (x86, WebAssembly); the top byte is alpha.
+// A colour r + 256*g + 65536*b has its bytes in the order red, green, blue on
+// a little-endian machine (x86, WebAssembly), the browser's order; the
+// desktop's screens take blue first. The top byte is alpha.
 static_assert(std::endian::native == std::endian::little);
 constexpr Canvas::Pixel kOpaque = 0xff000000;
 constexpr Canvas::Pixel kColourBits = 0x00ffffff;
+#ifdef __EMSCRIPTEN__
+constexpr bool kBlueFirst = false;
+#else
+constexpr bool kBlueFirst = true;
+#endif
 
-Canvas::Pixel stored(Colour colour) { return static_cast<Canvas::Pixel>(colour) | kOpaque; }
+// Its own inverse: it turns a colour into a pixel's bytes and back.
+constexpr Canvas::Pixel inScreenOrder(Canvas::Pixel rgb) {
+  if (!kBlueFirst) return rgb;
+  return (rgb & 0x00ff00) | (rgb >> 16 & 0xff) | (rgb & 0xff) << 16;
+}
+
+Canvas::Pixel stored(Colour colour) { return inScreenOrder(static_cast<Canvas::Pixel>(colour)) | kOpaque; }
 
 // Pixel coordinates beyond this are far off the battlefield; segments reaching
 // them are cut to a box just around it before they are stepped.
@@ -120,7 +132,7 @@ void Canvas::Circle(Single x, Single y, Single radius, Colour colour) {
 Colour Canvas::Point(Single x, Single y) const {
   const double px = pixelOf(x), py = pixelOf(y);
   if (!(px >= 0 && py >= 0 && px < kWidth && py < kHeight)) return -1;
-  return static_cast<Colour>(pixels_[static_cast<std::size_t>(py * kWidth + px)] & kColourBits);
+  return static_cast<Colour>(inScreenOrder(pixels_[static_cast<std::size_t>(py * kWidth + px)] & kColourBits));
 }
 
 void Canvas::Cls() {

@@ -24,13 +24,16 @@ class Canvas final : public Surface {
   Colour Point(Single x, Single y) const override;
   void Cls() override;
 
-  // One pixel is four bytes in memory: red, green, blue and an opaque alpha,
-  // the layout that QImage::Format_RGBX8888 and the browser's ImageData read.
+  // One pixel is four bytes in memory, in the order the screen takes with no
+  // conversion: on the desktop blue, green, red and an opaque alpha, as Qt's
+  // QImage::Format_RGB32 and a Windows DIB hold them; in the browser red,
+  // green, blue and alpha, as ImageData holds them.
   using Pixel = std::uint32_t;
   // The pixels row by row, valid while the canvas lives.
   const Pixel* pixels() const { return pixels_.data(); }
-  // What the primitives painted since the last call; the record starts afresh.
-  std::vector<PixelRect> takeDamage() { return damage_.take(); }
+  // What the primitives painted since the last call, valid until the next;
+  // the record starts afresh.
+  const std::vector<PixelRect>& takeDamage() { return damage_.take(); }
 
  private:
   void plot(long long x, long long y, Pixel pixel);

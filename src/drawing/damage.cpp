@@ -15,19 +15,19 @@ void Damage::mark(long long left, long long top, long long right, long long bott
   if (left > right || top > bottom) return;
   for (long long row = top / kTile; row <= bottom / kTile; ++row) {
     for (long long column = left / kTile; column <= right / kTile; ++column) {
-      marked_[static_cast<std::size_t>(row * columns_ + column)] = true;
+      marked_[static_cast<std::size_t>(row * columns_ + column)] = 1;
     }
   }
 }
 
 void Damage::markAll() { all_ = true; }
 
-std::vector<PixelRect> Damage::take() {
-  std::vector<PixelRect> rects;
+const std::vector<PixelRect>& Damage::take() {
+  rects_.clear();
   if (all_) {
-    rects.push_back({0, 0, width_, height_});
+    rects_.push_back({0, 0, width_, height_});
   } else {
-    const auto at = [&](int column, int row) { return marked_[static_cast<std::size_t>(row * columns_ + column)]; };
+    const auto at = [&](int column, int row) { return marked_[static_cast<std::size_t>(row * columns_ + column)] != 0; };
     for (int row = 0; row < rows_; ++row) {
       const int top = row * kTile, bottom = std::min(top + kTile, height_);
       for (int column = 0; column < columns_;) {
@@ -38,18 +38,18 @@ std::vector<PixelRect> Damage::take() {
         const int first = column;
         while (column < columns_ && at(column, row)) ++column;
         const PixelRect run{first * kTile, top, std::min(column * kTile, width_) - first * kTile, bottom - top};
-        const auto above = std::find_if(rects.begin(), rects.end(), [&](const PixelRect& r) {
+        const auto above = std::find_if(rects_.begin(), rects_.end(), [&](const PixelRect& r) {
           return r.left == run.left && r.width == run.width && r.top + r.height == top;
         });
-        if (above != rects.end()) {
+        if (above != rects_.end()) {
           above->height += run.height;
         } else {
-          rects.push_back(run);
+          rects_.push_back(run);
         }
       }
     }
   }
-  std::fill(marked_.begin(), marked_.end(), false);
+  std::fill(marked_.begin(), marked_.end(), 0);
   all_ = false;
-  return rects;
+  return rects_;
 }

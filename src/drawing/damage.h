@@ -23,11 +23,13 @@ class Damage {
   void markAll();
 
   // The marked tiles, cut to the battlefield: each row's runs of tiles, a run
-  // joined to the one above it when they span the same columns.
-  std::vector<PixelRect> take();
+  // joined to the one above it when they span the same columns. Valid until
+  // the next take, which reuses the room: steady play allocates nothing.
+  const std::vector<PixelRect>& take();
 
  private:
   int width_, height_, columns_, rows_;
-  std::vector<bool> marked_;  // row by row
+  std::vector<unsigned char> marked_;  // row by row, 1 where marked: bytes, cheaper to walk than bits
   bool all_ = false;
+  std::vector<PixelRect> rects_;
 };

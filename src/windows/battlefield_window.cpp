@@ -209,7 +209,7 @@ void BattlefieldWindow::fitTo(int dpi, const RECT* suggested) {
 // Only what the game drew goes to the screen, and at once: each damaged box
 // straight onto the window.
 void BattlefieldWindow::showDamage() {
-  const std::vector<PixelRect> damage = screen_.refresh(canvas_.takeDamage());
+  const std::vector<PixelRect>& damage = screen_.refresh(canvas_.takeDamage());
   if (damage.empty()) return;
   runHandler("repaint", [&] {
     const WindowDc window(hwnd_);

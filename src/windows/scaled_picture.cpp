@@ -33,18 +33,18 @@ int ScaledPicture::firstDevicePixel(int fieldPixel) const {
   return static_cast<int>((1LL * fieldPixel * dpi_ + dpi_scaling::kBase - 1) / dpi_scaling::kBase);
 }
 
-std::vector<PixelRect> ScaledPicture::refresh(const std::vector<PixelRect>& damage) {
+const std::vector<PixelRect>& ScaledPicture::refresh(const std::vector<PixelRect>& damage) {
   if (scaled_.empty()) return damage;
-  std::vector<PixelRect> device;
+  device_.clear();
   for (const PixelRect& r : damage) {
     const int left = firstDevicePixel(r.left), top = firstDevicePixel(r.top);
     const int right = std::min(firstDevicePixel(r.left + r.width), width_);
     const int bottom = std::min(firstDevicePixel(r.top + r.height), height_);
     if (right <= left || bottom <= top) continue;
-    device.push_back({left, top, right - left, bottom - top});
-    copy(device.back());
+    device_.push_back({left, top, right - left, bottom - top});
+    copy(device_.back());
   }
-  return device;
+  return device_;
 }
 
 void ScaledPicture::copy(const PixelRect& device) {

@@ -24,8 +24,9 @@ class ScaledPicture {
   int height() const { return height_; }
 
   // Brings the boxes of battlefield pixels up to date and gives the boxes of
-  // device pixels that show them.
-  std::vector<PixelRect> refresh(const std::vector<PixelRect>& damage);
+  // device pixels that show them, valid until the next refresh and as long as
+  // the damage given (which they are at 96 DPI).
+  const std::vector<PixelRect>& refresh(const std::vector<PixelRect>& damage);
 
   // The device pixels row by row, in the canvas's own layout.
   const Canvas::Pixel* pixels() const;
@@ -43,4 +44,5 @@ class ScaledPicture {
   int width_ = Canvas::kWidth, height_ = Canvas::kHeight;
   std::vector<int> column_;             // the battlefield column each device column shows
   std::vector<Canvas::Pixel> scaled_;  // empty at 96 DPI, where the canvas serves as it is
+  std::vector<PixelRect> device_;      // the last refresh's boxes, their room kept
 };

@@ -89,7 +89,8 @@ TEST(CanvasTest, DrawingThatReachesOutsideIsClippedAndFarCoordinatesAreSafe) {
   for (int x = 1; x < Canvas::kWidth - 1; ++x) ASSERT_TRUE(drawn.count({x, 100})) << x;
 }
 
-TEST(CanvasTest, EachPixelIsRedGreenBlueAndOpaqueInMemory) {
+// The desktop's order, which Qt's backing store and a Windows DIB take as it is.
+TEST(CanvasTest, EachPixelIsBlueGreenRedAndOpaqueInMemory) {
   Canvas canvas;
   canvas.Line(3, 4, 9, 4, kPlayerBlue);
   const auto* bytes = reinterpret_cast<const unsigned char*>(canvas.pixels());
@@ -97,6 +98,6 @@ TEST(CanvasTest, EachPixelIsRedGreenBlueAndOpaqueInMemory) {
     const unsigned char* p = bytes + 4 * (y * Canvas::kWidth + x);
     return std::vector<int>{p[0], p[1], p[2], p[3]};
   };
-  EXPECT_EQ(at(3, 4), (std::vector<int>{0, 0, 150, 255}));
+  EXPECT_EQ(at(3, 4), (std::vector<int>{150, 0, 0, 255}));
   EXPECT_EQ(at(3, 5), (std::vector<int>{255, 255, 255, 255}));
 }
