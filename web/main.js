@@ -7,6 +7,7 @@ import { offerFullscreen } from './fullscreen.js';
 import { gameOf } from './game.js';
 import { listenForInput } from './input.js';
 import { keepGame } from './keep_game.js';
+import { listKeptGames } from './kept_games.js';
 import { Layout } from './layout.js';
 import { loadGame } from './load.js';
 import { watchReplay } from './playback_panel.js';
@@ -118,7 +119,10 @@ if (game !== undefined) {
   if (!watching) {
     const kept = keepGame(window, game);
     // Quit's click reaches the game first, and ends it.
-    view.result.control('btn_quit').addEventListener('click', () => kept.ended());
+    view.result.control('btn_quit').addEventListener('click', async () => {
+      await kept.ended();
+      listKeptGames(window, byId('kept_games'), note);
+    });
     offerReplay(window, game, kept.ended, note);
   }
 

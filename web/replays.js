@@ -30,13 +30,17 @@ class KeptReplays {
 
   // game: { id (once kept), date, finished, text }; resolves with its number.
   async keep(game) {
-    const transaction = this.db.transaction(kStore, 'readwrite');
-    const store = transaction.objectStore(kStore);
-    const id = await done(store.put(game));
+    // Committed at once, as the page may be going away.
+    const keeping = this.db.transaction(kStore, 'readwrite');
+    const kept = done(keeping.objectStore(kStore).put(game));
+    keeping.commit();
+    await committed(keeping);
+    const trimming = this.db.transaction(kStore, 'readwrite');
+    const store = trimming.objectStore(kStore);
     const ids = await done(store.getAllKeys());
     for (const old of ids.slice(0, Math.max(0, ids.length - kKeptGames))) store.delete(old);
-    await committed(transaction);
-    return id;
+    await committed(trimming);
+    return kept;
   }
 
   // Every game kept, the newest first.

@@ -53,12 +53,11 @@ async function watchedToTheEnd(page) {
   return page.$eval('#playback_sentence', (p) => p.textContent);
 }
 
-test('the game quit is kept among the last twenty, whole', async () => {
+test('the game quit is kept among the last twenty, whole, and listed on the end screen', async () => {
   const { page } = played;
-  await page.waitForFunction(async () => {
-    const { openReplays } = await import('./replays.js');
-    return (await (await openReplays()).all()).length > 0;
-  });
+  // Listed once it is kept.
+  await page.waitForSelector('#kept:not([hidden]) #kept_games button');
+  assert.match(await page.$eval('#kept_games button', (b) => b.textContent), /^Watch the game of [^,]+, [^,]+$/);
   const kept = await page.evaluate(async () => {
     const { openReplays, kKeptGames } = await import('./replays.js');
     const replays = await openReplays();
@@ -130,4 +129,19 @@ test('a damaged link or a file that is no replay is told in one sentence, and pl
   assert.match(await told(page), /^Brassmoor cannot play this replay: (notes\.replay line 1: )?not a replay of this version: [^.]*\.$/);
   assert.deepEqual(uncaught, []);
   await page.close();
+});
+
+test('a game the page leaves before it ends is kept as unfinished', async () => {
+  const left = await chromium.open();
+  await left.page.waitForFunction(() => brassmoor.recording().includes('\n40 check '));
+  await left.page.goto('about:blank');
+  const { page } = await chromium.open();
+  const newest = await page.evaluate(async () => {
+    const { openReplays } = await import('./replays.js');
+    return (await (await openReplays()).all())[0];
+  });
+  assert.equal(newest.finished, false);
+  assert.match(newest.text, /\n40 check /);
+  assert.doesNotMatch(newest.text, / end /);
+  await Promise.all([left.page.close(), page.close()]);
 });
