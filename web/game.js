@@ -1,5 +1,6 @@
 // The game module's calls under plain names: the six input handlers with the
-// game's own codes, the tick, the dialog buttons, and the reads the view needs.
+// game's own codes, the tick, the dialog buttons, the reads the view needs,
+// and the game's replay, recorded or watched.
 // Every rule is in the compiled game; this only passes values across. The
 // game's tables come with it: the battlefield's size, the dialogs' layout and
 // the input codes.
@@ -27,6 +28,25 @@ export function gameOf(module) {
       const bytes = module.lengthBytesUTF8(written);
       module.stringToUTF8(written, module._bm_seed_text(bytes), bytes + 1);
       return text(module._bm_seed());
+    },
+    // Before the first tick, once seeded: the game is recorded from then on.
+    record: () => module._bm_record(),
+    // The replay's text so far, the end line last once the game has ended.
+    recording: () => module.recording(),
+    // Its file's name: the game's date and time.
+    replayFileName: () => module.replayFileName(),
+    // Before the first tick, in place of recording: the page watches the
+    // replay of that text; returns why it cannot, naming the source's line, or ''.
+    watch: (text, source) => module.watch(text, source),
+    // While a replay is watched: the timer's period, the player's controls
+    // (Pause, Step, Normal, Fast, Fastest, End) and what to show of it.
+    playback: {
+      period: () => module.playbackPeriod(),
+      control: (name) => module.playbackControl(module.PlaybackControl[name]),
+      paused: () => module.playbackPaused(),
+      status: () => module.playbackStatus(),
+      stopped: () => module.playbackStopped(),
+      sentence: () => module.playbackSentence(),
     },
     tick: () => module._bm_tick(),
     mouseDown: (button, x, y) => module._bm_mouse_down(button, x, y),

@@ -1,12 +1,18 @@
 // Wires the page together: the compiled game, its timer, the player's input,
 // the dialogs' buttons, the view and the page's layout. Until the game is
 // ready the page says "Loading…"; if it cannot load, the page says what
-// failed. Once it has played, it keeps its files for playing offline.
+// failed. Once it has played, it keeps its files for playing offline. Every
+// game played is recorded and kept; or the page watches a replay instead.
 import { offerFullscreen } from './fullscreen.js';
 import { gameOf } from './game.js';
 import { listenForInput } from './input.js';
+import { keepGame } from './keep_game.js';
+import { listKeptGames } from './kept_games.js';
 import { Layout } from './layout.js';
 import { loadGame } from './load.js';
+import { watchReplay } from './playback_panel.js';
+import { offerReplay } from './replay_end.js';
+import { openReplayFiles, replayToWatch } from './replay_open.js';
 import { Ticker } from './ticker.js';
 import { listenForTouch, showTouchControls } from './touch.js';
 import { View } from './view.js';
@@ -35,14 +41,38 @@ try {
   status.className = 'failed';
 }
 
-// ?seed=N plays the game that brassmoor-sim --seed N plays; a bad one starts none.
-const seed = new URLSearchParams(location.search).get('seed');
-const refusal = game === undefined || seed === null ? '' : game.seed(seed);
-if (refusal !== '') {
-  status.textContent = `Brassmoor cannot start: ${refusal}.`;
+const refuse = (sentence) => {
+  status.textContent = sentence;
   status.className = 'failed';
   game = undefined;
+};
+
+// A replay from a link, Watch replay or a file; one that cannot be read plays nothing.
+let watching = false;
+if (game !== undefined) {
+  try {
+    const replay = await replayToWatch(window);
+    watching = replay !== null;
+    const refusal = watching ? game.watch(replay.text, replay.source) : '';
+    if (refusal !== '') refuse(`Brassmoor cannot play this replay: ${refusal}.`);
+  } catch (failure) {
+    refuse(`Brassmoor cannot play this replay: ${failure.message}.`);
+  }
 }
+
+// ?seed=N plays the game that brassmoor-sim --seed N plays; a bad one starts none.
+const seed = new URLSearchParams(location.search).get('seed');
+const refusal = game === undefined || watching || seed === null ? '' : game.seed(seed);
+if (refusal !== '') refuse(`Brassmoor cannot start: ${refusal}.`);
+if (game !== undefined && !watching) game.record();
+
+// A sentence about a replay: on the end screen, beside the playback, or in
+// place of a game that did not start.
+const note = (sentence) => {
+  const where = game === undefined ? status : byId(watching ? 'playback_sentence' : 'end_note');
+  where.textContent = sentence;
+};
+openReplayFiles(window, byId('replay_file'), document.querySelectorAll('.open-replay'), note);
 
 if (game !== undefined) {
   [canvas.width, canvas.height] = [game.width, game.height];
@@ -54,9 +84,10 @@ if (game !== undefined) {
   }, kTickMilliseconds);
 
   // After anything the player did: show it, and follow the timer switch.
+  // A replay watched takes none of it, and has a timer of its own.
   const after = () => {
     view.show();
-    ticker.setEnabled(game.timerEnabled());
+    if (!watching) ticker.setEnabled(game.timerEnabled());
   };
 
   const keys = listenForInput(document, view.canvas, game, after);
@@ -83,6 +114,17 @@ if (game !== undefined) {
     dialog.element.addEventListener('cancel', (event) => event.preventDefault());
   }
   byId('play_again').addEventListener('click', () => location.reload());
+  // A new game, on this page without the link's replay.
+  byId('play_new').addEventListener('click', () => location.assign(location.pathname + location.search));
+  if (!watching) {
+    const kept = keepGame(window, game);
+    // Quit's click reaches the game first, and ends it.
+    view.result.control('btn_quit').addEventListener('click', async () => {
+      await kept.ended();
+      listKeptGames(window, byId('kept_games'), note);
+    });
+    offerReplay(window, game, kept.ended, note);
+  }
 
   // For the page's tests, and for a curious player at the console.
   globalThis.brassmoor = game;
@@ -91,6 +133,11 @@ if (game !== undefined) {
   // The keys are the battlefield's from the start; its ring waits for the keyboard.
   view.canvas.focus({ preventScroll: true, focusVisible: false });
   after();
+  if (watching) {
+    document.documentElement.classList.add('watching');
+    watchReplay(document, game, view, kTickMilliseconds);
+    layout.place();  // the playback's controls beside the battlefield
+  }
 
   // A service worker keeps this release's files, whole, for playing offline.
   // Only a secure origin (https, or this machine) has one.

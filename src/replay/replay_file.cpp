@@ -48,11 +48,16 @@ std::string replayDate(std::time_t when) {
   return text;
 }
 
-fs::path newReplayPath(const fs::path& folder, std::time_t when) {
+std::string replayStem(std::time_t when) {
   char stem[32];
   std::strftime(stem, sizeof stem, "%Y-%m-%d_%H%M%S", std::gmtime(&when));
-  fs::path path = folder / (std::string(stem) + kReplayExtension);
-  for (int n = 2; fs::exists(path); ++n) path = folder / (std::string(stem) + "-" + std::to_string(n) + kReplayExtension);
+  return stem;
+}
+
+fs::path newReplayPath(const fs::path& folder, std::time_t when) {
+  const std::string stem = replayStem(when);
+  fs::path path = folder / (stem + kReplayExtension);
+  for (int n = 2; fs::exists(path); ++n) path = folder / (stem + "-" + std::to_string(n) + kReplayExtension);
   return path;
 }
 

@@ -30,6 +30,9 @@ std::filesystem::path utf8Path(const std::string& text);
 
 // A replay's date, as its header and its file name give it.
 std::string replayDate(std::time_t when);
+// A replay's file name without its extension, "2026-12-08_110327": its
+// game's date and time.
+std::string replayStem(std::time_t when);
 // A new file in folder for a game started at when, "2026-12-08_110327.replay",
 // with "-2", "-3" ... added when one of that second is there already.
 std::filesystem::path newReplayPath(const std::filesystem::path& folder, std::time_t when);

@@ -1,9 +1,15 @@
 // What the page's script may call: the game's handlers with the game's own
 // codes, and the reads it needs to show the game. Each handler runs like the
 // desktop runs it: the first run-time error ends it and is reported (on the
-// browser's console), and the game goes on.
+// browser's console), and the game goes on. Every call reaches the game
+// through its seam, which records the game as text for the page to keep; or
+// the page watches a replay instead, and the player's calls are refused.
+#include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 
+#include <ctime>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,6 +19,11 @@
 #include "core/random.h"
 #include "core/seeded_random.h"
 #include "drawing/offscreen_frame.h"
+#include "replay/game_seam.h"
+#include "replay/playback.h"
+#include "replay/replay_file.h"
+#include "replay/replay_format.h"
+#include "replay/replay_player.h"
 #include "ui/dialog_buttons.h"
 #include "ui/game_options.h"
 #include "ui/score_captions.h"
@@ -27,12 +38,23 @@ struct WebBattlefield {
   OffscreenFrame frm;
   RandomSource random;
   Game game{frm, random};
+  GameSeam seam{game};
   // Quit ends the game for good: a page can neither end its process nor close
   // its own tab, so from then on every call is refused and the page shows the
   // final score instead.
   bool ended = false;
   // The last damage taken, as left, top, width, height, one rectangle after another.
   std::vector<int> damage;
+
+  // The game played, as a replay's text so far.
+  std::time_t started = 0;
+  std::ostringstream recording;
+  std::optional<ReplayWriter> writer;
+
+  // Or a replay watched, which the page's timer plays at its pace.
+  std::optional<ReplayPlayer> player;
+  std::optional<Playback> playback;
+  std::string stopSentence;
 };
 
 WebBattlefield& battlefield() {
@@ -40,15 +62,19 @@ WebBattlefield& battlefield() {
   return field;
 }
 
-// Runs a handler of the game unless the game has ended.
+// The player's calls, once the game has ended or while a replay is watched.
+bool refused() { return battlefield().ended || battlefield().playback.has_value(); }
+
+// Runs a handler of the game unless the player's calls are refused.
 template <class Handler>
 void handle(const char* name, Handler&& handler) {
-  if (battlefield().ended) return;
+  if (refused()) return;
   runHandler(name, std::forward<Handler>(handler));
 }
 
 Game& game() { return battlefield().game; }
 Frame& frm() { return battlefield().frm; }
+GameSeam& seam() { return battlefield().seam; }
 
 }  // namespace
 
@@ -78,44 +104,56 @@ EMSCRIPTEN_KEEPALIVE const char* bm_seed() {
   return refusal.c_str();
 }
 
+// Before the first tick, once seeded: every game played is recorded.
+EMSCRIPTEN_KEEPALIVE void bm_record() {
+  WebBattlefield& field = battlefield();
+  if (field.writer || field.playback) return;
+  field.started = std::time(nullptr);
+  field.writer.emplace(field.recording, replayDate(field.started));
+  field.seam.record(*field.writer);
+}
+
 EMSCRIPTEN_KEEPALIVE void bm_tick() {
-  if (frm().timerEnabled()) handle("tmr_Timer", [] { game().tmr_Timer(); });
+  if (frm().timerEnabled()) handle("tmr_Timer", [] { seam().tmr_Timer(); });
 }
 
 EMSCRIPTEN_KEEPALIVE void bm_mouse_down(int button, float x, float y) {
-  handle("Form_MouseDown", [&] { game().Form_MouseDown(button, x, y); });
+  handle("Form_MouseDown", [&] { seam().Form_MouseDown(button, x, y); });
 }
 EMSCRIPTEN_KEEPALIVE void bm_mouse_move(int buttons, float x, float y) {
-  handle("Form_MouseMove", [&] { game().Form_MouseMove(buttons, x, y); });
+  handle("Form_MouseMove", [&] { seam().Form_MouseMove(buttons, x, y); });
 }
 EMSCRIPTEN_KEEPALIVE void bm_mouse_up(int button, float x, float y) {
-  handle("Form_MouseUp", [&] { game().Form_MouseUp(button, x, y); });
+  handle("Form_MouseUp", [&] { seam().Form_MouseUp(button, x, y); });
 }
 EMSCRIPTEN_KEEPALIVE void bm_key_press(int keyAscii) {
-  handle("Form_KeyPress", [&] { game().Form_KeyPress(keyAscii); });
+  handle("Form_KeyPress", [&] { seam().Form_KeyPress(keyAscii); });
 }
 EMSCRIPTEN_KEEPALIVE void bm_key_down(int keyCode) {
-  handle("Form_KeyDown", [&] { game().Form_KeyDown(keyCode); });
+  handle("Form_KeyDown", [&] { seam().Form_KeyDown(keyCode); });
 }
 EMSCRIPTEN_KEEPALIVE void bm_key_up(int keyCode) {
-  handle("Form_KeyUp", [&] { game().Form_KeyUp(keyCode); });
+  handle("Form_KeyUp", [&] { seam().Form_KeyUp(keyCode); });
 }
 
-EMSCRIPTEN_KEEPALIVE void bm_result_back() { handle("Command1_Click", [] { frm_winlose::Command1_Click(frm()); }); }
-EMSCRIPTEN_KEEPALIVE void bm_result_next_level() {
-  handle("Command2_Click", [] { frm_winlose::Command2_Click(frm()); });
-}
-EMSCRIPTEN_KEEPALIVE void bm_help_close() { handle("Command1_Click", [] { frm_help::Command1_Click(frm()); }); }
+EMSCRIPTEN_KEEPALIVE void bm_result_back() { handle("Command1_Click", [] { seam().clickBack(); }); }
+EMSCRIPTEN_KEEPALIVE void bm_result_next_level() { handle("Command2_Click", [] { seam().clickNextLevel(); }); }
+EMSCRIPTEN_KEEPALIVE void bm_help_close() { handle("Command1_Click", [] { seam().clickClose(); }); }
 
 // The title bar's close control hides a dialog and runs none of its handlers:
 // the timer stays as it is.
-EMSCRIPTEN_KEEPALIVE void bm_result_closed() { battlefield().frm.result.setVisible(false); }
-EMSCRIPTEN_KEEPALIVE void bm_help_closed() { battlefield().frm.help.setVisible(false); }
+EMSCRIPTEN_KEEPALIVE void bm_result_closed() {
+  if (!refused()) battlefield().frm.result.setVisible(false);
+}
+EMSCRIPTEN_KEEPALIVE void bm_help_closed() {
+  if (!refused()) battlefield().frm.help.setVisible(false);
+}
 
 // The end screen shows the numbers as they stand at Quit: the game may have
 // run on behind the result dialog since it opened.
 EMSCRIPTEN_KEEPALIVE void bm_quit() {
-  if (battlefield().ended) return;
+  if (refused()) return;
+  seam().end(ReplayEntry::Ending::Quit);
   battlefield().ended = true;
   setScoreCaptions(game(), battlefield().frm.result);
   frm().setTimerEnabled(false);
@@ -140,6 +178,63 @@ EMSCRIPTEN_KEEPALIVE int bm_take_damage() {
 EMSCRIPTEN_KEEPALIVE const int* bm_damage() { return battlefield().damage.data(); }
 
 }  // extern "C"
+
+namespace {
+
+// The replay played so far, the end line last once the game has ended.
+std::string recording() { return battlefield().recording.str(); }
+// What a saved replay is named: its game's date and time.
+std::string replayFileName() { return replayStem(battlefield().started) + kReplayExtension; }
+
+// Before the first tick, in place of recording: the page watches the replay
+// of that text, named by source in what cannot be read of it. Returns that
+// one sentence, or an empty text.
+std::string watch(const std::string& text, const std::string& source) {
+  WebBattlefield& field = battlefield();
+  if (field.writer || field.playback || field.seam.ticksRun() != 0) return "a game has started already";
+  try {
+    std::istringstream in(text);
+    field.player.emplace(readReplay(in, source));
+  } catch (const std::exception& error) {  // a ReplayError, which names the line, or whatever else failed
+    return error.what();
+  }
+  field.random = RandomSource(field.player->replay().seed, field.player->clock());
+  field.game.enemyCount = field.player->replay().enemies;
+  field.playback.emplace(
+      *field.player, field.seam, [] { runHandler("tmr_Timer", [] { seam().tmr_Timer(); }); },
+      [](const std::string& sentence) { battlefield().stopSentence = sentence; }, [] {});
+  return "";
+}
+
+// The page's timer, every tick's length while a replay is watched.
+void playbackPeriod() { battlefield().playback->period(); }
+void playbackControl(PlaybackControl control) { battlefield().playback->control(control); }
+bool playbackPaused() { return battlefield().playback->paused(); }
+std::string playbackStatus() { return battlefield().playback->status(); }
+bool playbackStopped() { return battlefield().playback->stopped(); }
+// Why the playback stopped by itself: over, ended early or parted from the game.
+std::string playbackSentence() { return battlefield().stopSentence; }
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(brassmoor_replays) {
+  emscripten::function("recording", &recording);
+  emscripten::function("replayFileName", &replayFileName);
+  emscripten::function("watch", &watch);
+  emscripten::enum_<PlaybackControl>("PlaybackControl")
+      .value("Pause", PlaybackControl::Pause)
+      .value("Step", PlaybackControl::Step)
+      .value("Normal", PlaybackControl::Normal)
+      .value("Fast", PlaybackControl::Fast)
+      .value("Fastest", PlaybackControl::Fastest)
+      .value("End", PlaybackControl::End);
+  emscripten::function("playbackPeriod", &playbackPeriod);
+  emscripten::function("playbackControl", &playbackControl);
+  emscripten::function("playbackPaused", &playbackPaused);
+  emscripten::function("playbackStatus", &playbackStatus);
+  emscripten::function("playbackStopped", &playbackStopped);
+  emscripten::function("playbackSentence", &playbackSentence);
+}
 
 // For the page's tests alone: they put the world where play seldom takes it,
 // so that a test can watch the game handle it.

@@ -1,0 +1,147 @@
+// Replays on the page: a seeded game played, quit and kept; saved as a file
+// that the native simulator plays holding every check; carried in a link
+// that a fresh page plays to its end whatever the player presses meanwhile,
+// and watched again from the end screen; and a replay that cannot be read
+// told in one sentence.
+import assert from 'node:assert/strict';
+import { execFile } from 'node:child_process';
+import { mkdtemp, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import path from 'node:path';
+import { after, before, test } from 'node:test';
+import { promisify } from 'node:util';
+
+import { openBrowser } from './browser.mjs';
+
+const kSim = process.env.BRASSMOOR_SIM ?? new URL('../../build/default/tools/brassmoor-sim', import.meta.url).pathname;
+const kOver = 'The replay is over.';
+
+let chromium, played, folder;
+before(async () => {
+  chromium = await openBrowser();
+  folder = await mkdtemp(path.join(tmpdir(), 'brassmoor-replay-'));
+  played = await chromium.open(undefined, {
+    // The page's copy, as the clipboard was given it.
+    prepare: (page) => page.evaluateOnNewDocument(() => {
+      Object.defineProperty(navigator.clipboard, 'writeText', { value: async (text) => { globalThis.copied = text; } });
+    }),
+  });
+  const { page } = played;
+  const ticks = (n) => page.waitForFunction((line) => brassmoor.recording().includes(line), {}, `\n${n} check `);
+  const field = await page.$eval('#frm', (c) => c.getBoundingClientRect().toJSON());
+  await page.keyboard.down('ArrowUp');
+  await ticks(40);
+  await page.mouse.move(field.x + 300, field.y + 200);
+  await page.mouse.down();
+  await ticks(80);
+  await page.mouse.up();
+  await page.keyboard.up('ArrowUp');
+  await page.keyboard.press('Escape');
+  await page.click('#frm_winlose [data-control="btn_quit"]');
+  await page.waitForSelector('#end:not([hidden])');
+});
+after(async () => {
+  await chromium.close();
+  await rm(folder, { recursive: true, force: true });
+});
+
+// Watches to the end at the fastest, and tells the sentence it stops with.
+async function watchedToTheEnd(page) {
+  await page.waitForSelector('#playback:not([hidden])');
+  await page.click('#playback [data-control="Fastest"]');
+  await page.waitForFunction(() => document.getElementById('playback_sentence').textContent !== '');
+  return page.$eval('#playback_sentence', (p) => p.textContent);
+}
+
+test('the game quit is kept among the last twenty, whole, and listed on the end screen', async () => {
+  const { page } = played;
+  // Listed once it is kept.
+  await page.waitForSelector('#kept:not([hidden]) #kept_games button');
+  assert.match(await page.$eval('#kept_games button', (b) => b.textContent), /^Watch the game of [^,]+, [^,]+$/);
+  const kept = await page.evaluate(async () => {
+    const { openReplays, kKeptGames } = await import('./replays.js');
+    const replays = await openReplays();
+    const [game] = await replays.all();
+    for (let i = 0; i <= kKeptGames; ++i) await replays.keep({ date: '', finished: false, text: `${i}` });
+    const all = await replays.all();
+    return { game, whole: game.text === brassmoor.recording(), count: all.length, kKeptGames, newest: all[0].text };
+  });
+  assert.ok(kept.game.finished && kept.whole, 'the ended game, as recorded');
+  assert.match(kept.game.text, /\nedition the web\n[^]*end quit\n$/);
+  assert.equal(kept.count, kept.kKeptGames);
+  assert.equal(kept.newest, String(kept.kKeptGames));
+});
+
+test('"Save replay" downloads a file named by date and time, which brassmoor-sim plays holding every check', async () => {
+  const session = await chromium.browser.target().createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allowAndName', downloadPath: folder, eventsEnabled: true });
+  const begun = new Promise((done) => session.once('Browser.downloadWillBegin', done));
+  const saved = new Promise((done) => session.on('Browser.downloadProgress', (event) => event.state === 'completed' && done(event)));
+  await played.page.click('#save_replay');
+  const { suggestedFilename, guid } = await begun;
+  await saved;
+  assert.match(suggestedFilename, /^\d{4}-\d\d-\d\d_\d{6}\.replay$/);
+  // Exits 0 when every check holds.
+  await promisify(execFile)(kSim, ['--replay', path.join(folder, guid)]);
+});
+
+test('"Copy link" gives a link that plays the game to its end in a fresh page, the player\'s input refused', async () => {
+  await played.page.click('#copy_link');
+  await played.page.waitForFunction(() => document.getElementById('end_note').textContent !== '');
+  const { link, copied } = await played.page.evaluate(() => ({ link: document.getElementById('replay_link').value, copied }));
+  assert.equal(copied, link);
+  assert.match(link, /#replay=[\w-]+$/);
+
+  const { page, errors } = await chromium.open(undefined, { url: link });
+  await page.waitForSelector('#playback:not([hidden])');
+  const field = await page.$eval('#frm', (c) => c.getBoundingClientRect().toJSON());
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Escape');
+  await page.mouse.click(field.x + 100, field.y + 100);
+  assert.equal(await watchedToTheEnd(page), kOver);
+  assert.deepEqual(errors, []);
+  await page.close();
+});
+
+test('"Watch replay" plays the game just played', async () => {
+  const { page } = played;
+  await Promise.all([page.waitForNavigation(), page.click('#watch_replay')]);
+  await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+  assert.equal(await watchedToTheEnd(page), kOver);
+});
+
+test('a damaged link or a file that is no replay is told in one sentence, and plays nothing', async () => {
+  const told = async (page) => {
+    await page.waitForSelector('#status.failed');
+    return page.$eval('#status', (p) => p.textContent);
+  };
+  const link = await chromium.open(undefined, { url: `${chromium.address}#replay=not-a-replay`, ready: false });
+  assert.equal(await told(link.page), 'Brassmoor cannot play this replay: the link is damaged: it holds no replay that can be read.');
+  await link.page.close();
+
+  const bad = path.join(folder, 'notes.replay');
+  await writeFile(bad, 'my notes\n');
+  const { page, uncaught } = await chromium.open();
+  await page.keyboard.press('Escape');
+  await page.click('#frm_winlose [data-control="btn_quit"]');
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#end .open-replay')]);
+  await Promise.all([page.waitForNavigation(), chooser.accept([bad])]);
+  assert.match(await told(page), /^Brassmoor cannot play this replay: (notes\.replay line 1: )?not a replay of this version: [^.]*\.$/);
+  assert.deepEqual(uncaught, []);
+  await page.close();
+});
+
+test('a game the page leaves before it ends is kept as unfinished', async () => {
+  const left = await chromium.open();
+  await left.page.waitForFunction(() => brassmoor.recording().includes('\n40 check '));
+  await left.page.goto('about:blank');
+  const { page } = await chromium.open();
+  const newest = await page.evaluate(async () => {
+    const { openReplays } = await import('./replays.js');
+    return (await (await openReplays()).all())[0];
+  });
+  assert.equal(newest.finished, false);
+  assert.match(newest.text, /\n40 check /);
+  assert.doesNotMatch(newest.text, / end /);
+  await Promise.all([left.page.close(), page.close()]);
+});
