@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 #include "core/quote.h"
 #include "replay/replay_file.h"
@@ -53,8 +54,10 @@ void ReplayWatch::showStatus() {
   SetWindowTextW(frm_.hwnd(), wide(std::string(kTitle) + ": " + status + " (Space, Right, 1, 4, 0, Esc)").c_str());
 }
 
-// The battlefield stays as the replay left it once the box is closed, until Esc.
+// The battlefield stays as the replay left it once the box is closed, until
+// Esc. The sentence goes where the game's reports go too, for a script to read.
 void ReplayWatch::stopped(const std::string& sentence) {
   showStatus();
+  std::cerr << "brassmoor: " << sentence << std::endl;
   MessageBoxW(frm_.hwnd(), wide(sentence).c_str(), wide(kTitle).c_str(), MB_OK | MB_ICONINFORMATION);
 }

@@ -1,7 +1,7 @@
 // A replay watched in the battlefield window, at the window's pace: the
 // playback keys (Space, Right, 1, 4, 0, Esc), the playback's state in the
 // window's title, which the taskbar shows, and the sentence that stops it in
-// a message box, so that nothing is painted over the battlefield.
+// a message box and on stderr, so that nothing is painted over the battlefield.
 #pragma once
 
 #include <string>
