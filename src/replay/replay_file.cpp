@@ -23,14 +23,17 @@ std::string shown(const fs::path& path) {
   return "\"" + std::string(text.begin(), text.end()) + "\"";
 }
 
+// A Linux folder is absolute by its leading slash, in whichever build reads it.
+std::optional<std::filesystem::path> linuxFolder(const char* text) {
+  if (text == nullptr || text[0] != '/') return std::nullopt;
+  return fs::path(text);
+}
+
 }  // namespace
 
 std::optional<fs::path> linuxReplayFolder(const char* xdgStateHome, const char* home) {
-  if (xdgStateHome != nullptr) {
-    if (auto folder = absoluteFolder(xdgStateHome)) return *folder / "brassmoor" / "replays";
-  }
-  if (home == nullptr) return std::nullopt;
-  if (auto folder = absoluteFolder(home)) return *folder / ".local" / "state" / "brassmoor" / "replays";
+  if (auto folder = linuxFolder(xdgStateHome)) return *folder / "brassmoor" / "replays";
+  if (auto folder = linuxFolder(home)) return *folder / ".local" / "state" / "brassmoor" / "replays";
   return std::nullopt;
 }
 

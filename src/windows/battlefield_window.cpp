@@ -49,6 +49,9 @@ struct WindowDc {
   HDC dc;
 };
 
+// Virtual-key codes are 1 .. 254.
+constexpr WPARAM kLastVirtualKey = 0xFE;
+
 bool isButtonDown(UINT message) {
   return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN || message == WM_XBUTTONDOWN;
 }
@@ -72,14 +75,46 @@ BattlefieldWindow::~BattlefieldWindow() {
   DestroyWindow(hwnd_);
 }
 
+bool BattlefieldWindow::timerEnabled() const { return watcher_ ? gameTimer_ : tmr.enabled(); }
+
+void BattlefieldWindow::setTimerEnabled(bool enabled) {
+  if (watcher_) {
+    gameTimer_ = enabled;
+  } else {
+    tmr.setEnabled(enabled);
+  }
+}
+
 ResultDialog& BattlefieldWindow::frm_winlose() {
-  if (!resultDialog_) resultDialog_ = std::make_unique<ResultDialogWindow>(*this, hwnd_, exitProcess_);
+  if (!resultDialog_) {
+    resultDialog_ = std::make_unique<ResultDialogWindow>(
+        hwnd_, playerClicks({{"btn_quit", [this] { quit(); }},
+                             {"Command1", [this] { seam_.clickBack(); }},
+                             {"Command2", [this] { seam_.clickNextLevel(); }}}));
+  }
   return *resultDialog_;
 }
 
 HelpDialog& BattlefieldWindow::frm_help() {
-  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialogWindow>(*this, hwnd_);
+  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialogWindow>(hwnd_, playerClicks({{"Command1", [this] { seam_.clickClose(); }}}));
   return *helpDialog_;
+}
+
+// A click that a modal loop (a message box's) passes on while a replay is
+// watched still does not reach the game.
+DialogWindow::Clicks BattlefieldWindow::playerClicks(DialogWindow::Clicks clicks) {
+  for (auto& [name, click] : clicks) {
+    click = [this, click = std::move(click)] {
+      if (!watcher_) click();
+    };
+  }
+  return clicks;
+}
+
+// The recording ends before the process does, at once.
+void BattlefieldWindow::quit() {
+  seam_.end(ReplayEntry::Ending::Quit);
+  exitProcess_(kQuitStatus);
 }
 
 void BattlefieldWindow::show() {
@@ -88,15 +123,43 @@ void BattlefieldWindow::show() {
   UpdateWindow(hwnd_);
 }
 
+void BattlefieldWindow::watch(Watcher& watcher) {
+  gameTimer_ = tmr.enabled();
+  watcher_ = &watcher;
+  tmr.setEnabled(true);
+}
+
+void BattlefieldWindow::runTick() {
+  runHandler("tmr_Timer", [this] { seam_.tmr_Timer(); });
+}
+
 void BattlefieldWindow::timerDue() {
   if (!tmr.takeTick()) return;
-  runHandler("tmr_Timer", [this] { game_.tmr_Timer(); });
+  if (watcher_) {
+    watcher_->period();
+  } else {
+    runTick();
+  }
   showDamage();
 }
 
 bool BattlefieldWindow::isDialogMessage(MSG& message) {
   return (resultDialog_ && resultDialog_->isDialogMessage(message)) ||
          (helpDialog_ && helpDialog_->isDialogMessage(message));
+}
+
+// A dialog's title bar is held too: its close button would hide the dialog
+// behind the game's back.
+bool BattlefieldWindow::heldFromGame(const MSG& message) {
+  if (!watcher_) return false;
+  const UINT m = message.message;
+  const bool key = m >= WM_KEYFIRST && m <= WM_KEYLAST;
+  const bool click = (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCLBUTTONDOWN && m <= WM_NCXBUTTONDBLCLK);
+  if (m == WM_KEYDOWN && message.wParam <= kLastVirtualKey) {
+    watcher_->keyPressed(static_cast<int>(message.wParam));
+    showDamage();
+  }
+  return key || click;
 }
 
 LRESULT CALLBACK BattlefieldWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -110,6 +173,7 @@ LRESULT CALLBACK BattlefieldWindow::windowProc(HWND hwnd, UINT message, WPARAM w
 }
 
 LRESULT BattlefieldWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (heldFromGame(MSG{hwnd_, message, wParam, lParam, 0, {}})) return 0;
   switch (message) {
     case WM_PAINT: paint(); return 0;
     case WM_ERASEBKGND: return 1;  // the picture covers every pixel
@@ -130,12 +194,15 @@ LRESULT BattlefieldWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;  // Alt+F4 and the like are the system's
     case WM_CHAR:
       if (const std::optional<Integer> keyAscii = win32_input::keyAscii(wParam))
-        runHandler("Form_KeyPress", [&] { game_.Form_KeyPress(*keyAscii); });
+        runHandler("Form_KeyPress", [&] { seam_.Form_KeyPress(*keyAscii); });
       showDamage();  // Enter clears the battlefield even while the timer is off
       return 0;
-    case WM_KILLFOCUS: arrowsReleased(); return 0;
+    case WM_KILLFOCUS:
+      if (!watcher_) arrowsReleased();
+      return 0;
     case WM_DPICHANGED: fitTo(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_CLOSE:  // the window system closing the battlefield ends the game, dialogs and all
+      seam_.end(ReplayEntry::Ending::Closed);
       PostQuitMessage(kQuitStatus);
       return 0;
     default: break;
@@ -150,16 +217,16 @@ void BattlefieldWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
   const auto y = static_cast<Single>(screen_.fieldPixel(GET_Y_LPARAM(lParam)));
   if (message == WM_MOUSEMOVE) {
     const Integer held = win32_input::buttonsHeld(wParam);
-    runHandler("Form_MouseMove", [&] { game_.Form_MouseMove(held, x, y); });
+    runHandler("Form_MouseMove", [&] { seam_.Form_MouseMove(held, x, y); });
     return;
   }
   const Integer button = *win32_input::buttonChange(message);
   if (isButtonDown(message)) {
     SetCapture(hwnd_);
-    runHandler("Form_MouseDown", [&] { game_.Form_MouseDown(button, x, y); });
+    runHandler("Form_MouseDown", [&] { seam_.Form_MouseDown(button, x, y); });
   } else {
     if (!win32_input::anyButtonHeld(wParam)) ReleaseCapture();
-    runHandler("Form_MouseUp", [&] { game_.Form_MouseUp(button, x, y); });
+    runHandler("Form_MouseUp", [&] { seam_.Form_MouseUp(button, x, y); });
   }
 }
 
@@ -170,9 +237,9 @@ bool BattlefieldWindow::key(UINT message, WPARAM wParam) {
   const std::optional<Integer> keyCode = win32_input::keyCode(wParam);
   if (!keyCode) return false;
   if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
-    runHandler("Form_KeyDown", [&] { game_.Form_KeyDown(*keyCode); });
+    runHandler("Form_KeyDown", [&] { seam_.Form_KeyDown(*keyCode); });
   } else {
-    runHandler("Form_KeyUp", [&] { game_.Form_KeyUp(*keyCode); });
+    runHandler("Form_KeyUp", [&] { seam_.Form_KeyUp(*keyCode); });
   }
   return true;
 }
@@ -182,7 +249,7 @@ bool BattlefieldWindow::key(UINT message, WPARAM wParam) {
 void BattlefieldWindow::arrowsReleased() {
   using namespace input_codes;
   for (const int arrow : {kLeftKey, kUpKey, kRightKey, kDownKey})
-    runHandler("Form_KeyUp", [&] { game_.Form_KeyUp(arrow); });
+    runHandler("Form_KeyUp", [&] { seam_.Form_KeyUp(arrow); });
 }
 
 // The battlefield at the scale of its monitor: at start-up centred on the

@@ -4,8 +4,9 @@
 // random source, the game and the timer tmr whose event is the tick. It only
 // shows the canvas, putting on the screen just the boxes the game drew, as
 // soon as it drew them; it never draws the battlefield itself. Its mouse and
-// key messages go to the game's Form_* handlers, each ended by its first
-// run-time error.
+// key messages and its dialogs' clicks reach the game through the game's seam,
+// each ended by its first run-time error. While a replay is watched, they go
+// to its watcher or nowhere.
 #pragma once
 
 #include "windows/win32.h"
@@ -18,6 +19,7 @@
 #include "core/game.h"
 #include "core/process_exit.h"
 #include "core/random.h"
+#include "replay/game_seam.h"
 #include "drawing/canvas.h"
 #include "windows/help_dialog.h"
 #include "windows/result_dialog.h"
@@ -27,6 +29,15 @@
 class BattlefieldWindow final : public Frame {
  public:
   static constexpr std::chrono::milliseconds kTickInterval{25};
+
+  // What watches a replay in the window: it takes every period of the
+  // window's timer and every key the player presses, by virtual-key code.
+  class Watcher {
+   public:
+    virtual ~Watcher() = default;
+    virtual void period() = 0;
+    virtual void keyPressed(Integer virtualKey) = 0;
+  };
 
   // Quit in the result dialog ends the process through exitProcess; random is
   // the game's random source, seeded or not.
@@ -40,17 +51,24 @@ class BattlefieldWindow final : public Frame {
   Single ScaleHeight() const override { return Canvas::kHeight; }
   std::string Tag() const override { return tag_; }
   void setTag(const std::string& tag) override { tag_ = tag; }
-  bool timerEnabled() const override { return tmr.enabled(); }
-  void setTimerEnabled(bool enabled) override { tmr.setEnabled(enabled); }
+  bool timerEnabled() const override;
+  void setTimerEnabled(bool enabled) override;
   ResultDialog& frm_winlose() override;
   HelpDialog& frm_help() override;
 
   HWND hwnd() const { return hwnd_; }
   Game& game() { return game_; }
+  GameSeam& seam() { return seam_; }
   const ScaledPicture& screenPicture() const { return screen_; }
 
   // Shown and active, as the game starts.
   void show();
+
+  // From now on the window's timer runs all the while, each period is the
+  // watcher's, and the game's tmr is only the switch the game sets.
+  void watch(Watcher& watcher);
+  // One tick as the timer runs it; what it drew is shown after the period.
+  void runTick();
 
   // For the event loop: signalled when a tick is due. timerDue() takes it and
   // runs it, if the timer is still on, and puts what it drew on the screen.
@@ -58,6 +76,10 @@ class BattlefieldWindow final : public Frame {
   void timerDue();
   // Tab, Enter and Space in a shown dialog.
   bool isDialogMessage(MSG& message);
+  // While a replay is watched, the player's keys and clicks, on the
+  // battlefield and on its dialogs alike: true when the message is one, and
+  // was handed to the watcher or dropped.
+  bool heldFromGame(const MSG& message);
 
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -65,6 +87,8 @@ class BattlefieldWindow final : public Frame {
   void mouse(UINT message, WPARAM wParam, LPARAM lParam);
   bool key(UINT message, WPARAM wParam);
   void arrowsReleased();
+  DialogWindow::Clicks playerClicks(DialogWindow::Clicks clicks);
+  void quit();
   void fitTo(int dpi, const RECT* suggested);
   void showDamage();
   void paint();
@@ -73,9 +97,12 @@ class BattlefieldWindow final : public Frame {
   ScaledPicture screen_{canvas_};
   RandomSource random_;
   Game game_{*this, random_};
+  GameSeam seam_{game_};
   std::string tag_ = "0";
   ProcessExit exitProcess_;
   TickTimer tmr{kTickInterval};
+  Watcher* watcher_ = nullptr;
+  bool gameTimer_ = false;  // the game's tmr while a replay is watched
   HWND hwnd_ = nullptr;
   std::unique_ptr<ResultDialogWindow> resultDialog_;  // created on first reference
   std::unique_ptr<HelpDialogWindow> helpDialog_;

@@ -12,7 +12,7 @@ int runEventLoop(BattlefieldWindow& frm) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
       if (message.message == WM_QUIT) return static_cast<int>(message.wParam);
-      if (frm.isDialogMessage(message)) continue;
+      if (frm.heldFromGame(message) || frm.isDialogMessage(message)) continue;
       TranslateMessage(&message);
       DispatchMessageW(&message);
     }

@@ -7,9 +7,11 @@
 
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <vector>
 
 #include "core/colours.h"
+#include "replay/replay_format.h"
 #include "windows/battlefield_window.h"
 #include "windows/dpi.h"
 
@@ -44,6 +46,19 @@ void pressInDialog(BattlefieldWindow& frm, HWND focus, WPARAM key) {
 }
 
 HWND button(const DialogWindow& dialog, const wchar_t* caption) { return FindWindowExW(dialog.hwnd(), nullptr, L"Button", caption); }
+
+// A click as the dialog's button sends it, past the message loop.
+void click(const DialogWindow& dialog, const wchar_t* caption) {
+  const HWND b = button(dialog, caption);
+  SendMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(b), BN_CLICKED), reinterpret_cast<LPARAM>(b));
+}
+
+struct Watcher final : BattlefieldWindow::Watcher {
+  void period() override { ++periods; }
+  void keyPressed(Integer virtualKey) override { keys.push_back(virtualKey.value()); }
+  int periods = 0;
+  std::vector<int> keys;
+};
 
 }  // namespace
 
@@ -119,6 +134,45 @@ TEST(BattlefieldWindowTest, TheDialogsAreOwnedByItAndOnlyTheirButtonsRunHandlers
   EXPECT_EQ(GetFocus(), button(result, L"Quit")) << "every showing starts on the first button, not on Next level";
   pressInDialog(b.frm, GetFocus(), VK_SPACE);
   EXPECT_EQ(b.quit.exitStatus, 0) << "Quit ends the game with status 0";
+}
+
+TEST(BattlefieldWindowTest, TheHandlersTheDialogsClicksAndQuitAreRecordedThroughTheSeam) {
+  Battlefield b;
+  std::ostringstream out;
+  ReplayWriter writer(out, "2026-12-08T00:00:00Z");
+  b.frm.seam().record(writer);
+  b.send(WM_MOUSEMOVE, 0, at(300, 200));
+  b.send(WM_CHAR, VK_ESCAPE);
+  auto& result = dynamic_cast<DialogWindow&>(b.frm.frm_winlose());
+  click(result, L"Back");
+  b.send(WM_CHAR, VK_ESCAPE);
+  click(result, L"Quit");
+  const std::string text = out.str();
+  EXPECT_NE(text.find("\n1 move 300 200\n1 key 27\n1 back\n1 key 27\n"), std::string::npos) << text;
+  EXPECT_TRUE(text.ends_with("\n0 end quit\n")) << "before the process ends";
+  EXPECT_EQ(b.quit.exitStatus, 0);
+}
+
+TEST(BattlefieldWindowTest, WhileAReplayIsWatchedThePlayersKeysGoToTheWatcherAndNothingToTheGame) {
+  Battlefield b;
+  Watcher watcher;
+  b.frm.watch(watcher);
+  for (const UINT message : {WM_KEYDOWN, WM_CHAR, WM_KEYUP}) {
+    EXPECT_TRUE(b.frm.heldFromGame(MSG{b.frm.hwnd(), message, VK_ESCAPE, 0, 0, {}})) << "held from the dialogs too";
+  }
+  b.send(WM_MOUSEMOVE, 0, at(300, 200));
+  b.send(WM_LBUTTONDOWN, MK_LBUTTON, at(300, 200));
+  EXPECT_EQ(watcher.keys, std::vector<int>{VK_ESCAPE});
+  EXPECT_TRUE(b.world().mouseX == 0 && b.world().fireHeld == 0);
+
+  b.frm.game().Form_KeyPress(27);  // the replay's Esc
+  auto& result = dynamic_cast<DialogWindow&>(b.frm.frm_winlose());
+  click(result, L"Back");
+  EXPECT_TRUE(result.shown()) << "the player's click does not reach the game";
+  EXPECT_FALSE(b.frm.timerEnabled());
+  ASSERT_EQ(WaitForSingleObject(b.frm.tickDue(), 1000), WAIT_OBJECT_0) << "the window's timer runs on";
+  b.frm.timerDue();
+  EXPECT_EQ(watcher.periods, 1);
 }
 
 TEST(BattlefieldWindowTest, AHiddenDialogHandsTheKeysBackToTheBattlefield) {

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "drawing/offscreen_frame.h"
 #include "windows/help_dialog.h"
 #include "windows/result_dialog.h"
 #include "windows/text.h"
@@ -24,10 +23,10 @@ LOGFONTW tahoma(int points, int dpi) {
 }
 
 // The dialog a table describes, in a font of the given size.
-std::unique_ptr<DialogWindow> make(const dialog_layout::Dialog& layout, Frame& frm, int points) {
+std::unique_ptr<DialogWindow> make(const dialog_layout::Dialog& layout, int points) {
   const DialogWindow::Font font = [points](int dpi) { return tahoma(points, dpi); };
-  if (&layout == &dialog_layout::kResult) return std::make_unique<ResultDialogWindow>(frm, nullptr, [](int) {}, font);
-  return std::make_unique<HelpDialogWindow>(frm, nullptr, font);
+  if (&layout == &dialog_layout::kResult) return std::make_unique<ResultDialogWindow>(nullptr, DialogWindow::Clicks{}, font);
+  return std::make_unique<HelpDialogWindow>(nullptr, DialogWindow::Clicks{}, font);
 }
 
 // The dialog's controls in z-order, which is their tab order.
@@ -73,8 +72,7 @@ const dialog_layout::Dialog* const kDialogs[] = {&dialog_layout::kResult, &dialo
 
 TEST(DialogsTest, TheTablesControlsInTabOrderAtTheirBoxesWhenTheCaptionsFit) {
   for (const dialog_layout::Dialog* layout : kDialogs) {
-    OffscreenFrame frm;
-    const auto dialog = make(*layout, frm, 7);
+    const auto dialog = make(*layout, 7);
     const HWND hwnd = dialog->hwnd();
     EXPECT_EQ(textOf(hwnd), wide(layout->title));
     EXPECT_EQ(clientOf(hwnd).cx, layout->clientWidth) << layout->title;
@@ -111,8 +109,7 @@ TEST(DialogsTest, TheTablesControlsInTabOrderAtTheirBoxesWhenTheCaptionsFit) {
 
 TEST(DialogsTest, AtALargeFontEveryCaptionShowsWholeAndTheDialogGrows) {
   for (const dialog_layout::Dialog* layout : kDialogs) {
-    OffscreenFrame frm;
-    const auto dialog = make(*layout, frm, 20);
+    const auto dialog = make(*layout, 20);
     if (layout == &dialog_layout::kResult) {
       auto& result = dynamic_cast<ResultDialog&>(*dialog);
       result.setLabel3("32767");

@@ -1,4 +1,4 @@
-// brassmoor-sim built for Node and for Windows: the same simulator, writing no pictures.
+// brassmoor-sim built for Node: the same simulator, writing no pictures.
 #include <iostream>
 
 #include "sim_main.h"

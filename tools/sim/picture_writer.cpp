@@ -6,12 +6,14 @@
 #include <utility>
 
 #include "core/quote.h"
+#include "replay/replay_file.h"
 #include "usage_error.h"
 
 PictureWriter::PictureWriter(std::string folder, PictureSaver save) : folder_(std::move(folder)), save_(std::move(save)) {
   std::error_code error;
-  std::filesystem::create_directories(folder_, error);
-  if (error || !std::filesystem::is_directory(folder_)) throw UsageError("cannot create the folder " + quote(folder_));
+  const std::filesystem::path made = utf8Path(folder_);
+  std::filesystem::create_directories(made, error);
+  if (error || !std::filesystem::is_directory(made)) throw UsageError("cannot create the folder " + quote(folder_));
 }
 
 void PictureWriter::writeTick(const Canvas& canvas, long long tick) const {

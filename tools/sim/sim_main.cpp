@@ -22,7 +22,16 @@ namespace {
 std::string failure(const std::string& path) {
   const int error = errno;
   std::error_code unknown;
-  return std::strerror(std::filesystem::is_directory(path, unknown) ? EISDIR : error);
+  return std::strerror(std::filesystem::is_directory(utf8Path(path), unknown) ? EISDIR : error);
+}
+
+// On Windows through the UTF-16 call, which takes every character of the name.
+std::FILE* openForReading(const std::string& path) {
+#ifdef _WIN32
+  return _wfopen(utf8Path(path).c_str(), L"rb");
+#else
+  return std::fopen(path.c_str(), "rb");
+#endif
 }
 
 // An input file (a script, a replay) read through C stdio, whose error flag tells a failing read
@@ -31,7 +40,7 @@ std::string failure(const std::string& path) {
 class InputFile final : public std::streambuf {
  public:
   InputFile(const std::string& path, const char* what)
-      : path_(path), what_(what), file_(std::fopen(path.c_str(), "rb")) {
+      : path_(path), what_(what), file_(openForReading(path)) {
     if (file_ == nullptr) fail();
   }
   InputFile(const InputFile&) = delete;
@@ -82,7 +91,7 @@ std::unique_ptr<ReplayPlayer> readReplayFile(const std::string& path) {
 // would differ from every other edition's.
 void openOutput(std::ofstream& out, const std::string& path, const char* what) {
   if (path.empty()) return;
-  out.open(path, std::ios::binary);
+  out.open(utf8Path(path), std::ios::binary);
   if (!out) throw UsageError(std::string("cannot write the ") + what + " " + quote(path) + ": " + failure(path));
 }
 

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Replays on Windows, under a user folder like "C:\Users\Zoë Ωmega": the game
+# records itself by default into %LOCALAPPDATA%\Brassmoor\replays, and its
+# replay plays back in brassmoor-sim.exe holding every check; brassmoor.exe
+# --replay of a file it cannot read says so in one line, with status 2; and
+# brassmoor-sim.exe opens every path whole (Ω.txt, not O.txt).
+# Usage, in a Wine session: replays_test.sh BRASSMOOR_EXE WINDOWS_SIM
+set -euo pipefail
+
+readonly kFirstCheckWait=60  # seconds the game may take to record its first check, 40 ticks in
+readonly kPlaybackWait=60    # seconds the window may take to play the recorded game to its end
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+home="$scratch/Zoë Ωmega"
+mkdir -p "$home"
+# Copied under a name of its own, so that closing it closes no other test's game.
+cp "$1" "$home/recorded-game.exe"
+cp "$2" "$home/brassmoor-sim.exe"
+cd "$home"  # Windows programs take these paths as relative ones
+
+status=0
+fail() {
+  echo "FAIL: $*"
+  status=1
+}
+
+# brassmoor-sim.exe with a script, a trace and a replay named outside ASCII.
+printf '5 move 100.5 200.25\n7 down 1 100 200\n40 keydown 38\n300 keyup 38\n' >Ω.txt
+if wine brassmoor-sim.exe --seed 3 --ticks 400 --input Ω.txt --trace Ωtrace.jsonl --record Ω.replay >/dev/null &&
+  [ "$(wc -l <Ωtrace.jsonl)" = 400 ] && grep -q '"events":\[\["move",100.5,200.25\]\]' Ωtrace.jsonl &&
+  wine brassmoor-sim.exe --replay Ω.replay >/dev/null; then
+  echo "brassmoor-sim.exe read Ω.txt, wrote Ωtrace.jsonl and Ω.replay, and played it back"
+else
+  fail "brassmoor-sim.exe with Ω.txt, Ωtrace.jsonl and Ω.replay (here: $(ls | tr '\n' ' '))"
+fi
+
+# Wine sets LOCALAPPDATA from its registry at each start from Linux; a
+# Windows parent passes on its own.
+local_app_data="Z:$(tr / '\\' <<<"$home")\\Local"
+replays="$home/Local/Brassmoor/replays"
+wine cmd /c "set LOCALAPPDATA=$local_app_data&& recorded-game.exe --seed 5" >game.log 2>&1 &
+game=$!
+for _ in $(seq $((kFirstCheckWait * 10))); do
+  grep -qs '^40 check ' "$replays"/*.replay && break
+  kill -0 "$game" 2>/dev/null || break
+  sleep 0.1
+done
+wine taskkill /im recorded-game.exe >/dev/null 2>&1 || true
+wait "$game" || fail "the game ended with status $?: $(cat game.log)"
+shopt -s nullglob
+recorded=("$replays"/*.replay)
+if [ "${#recorded[@]}" != 1 ]; then
+  fail "the game wrote ${#recorded[@]} replays into $replays: $(cat game.log)"
+elif ! tail -n 1 "${recorded[0]}" | grep -q ' end closed$' || ! grep -qx 'edition Windows' "${recorded[0]}"; then
+  fail "the recorded game does not end as closed on Windows: $(tail -n 2 "${recorded[0]}" | tr '\n' ' ')"
+elif ! wine brassmoor-sim.exe --replay "Local\\Brassmoor\\replays\\$(basename "${recorded[0]}")" >/dev/null; then
+  fail "the game's replay does not play back in brassmoor-sim.exe"
+else
+  echo "the game recorded $(basename "${recorded[0]}") in $local_app_data\\Brassmoor\\replays, which plays back"
+  # Watched in the window at its pace: at the end its message box comes up.
+  cp "${recorded[0]}" Ωgame.replay
+  wine recorded-game.exe --replay Ωgame.replay >watch.log 2>&1 &
+  watch=$!
+  for _ in $(seq $((kPlaybackWait * 10))); do
+    xdotool search --name '^Brassmoor replay$' >/dev/null 2>&1 && break
+    kill -0 "$watch" 2>/dev/null || break
+    sleep 0.1
+  done
+  last_tick=$(tail -n 1 Ωgame.replay | cut -d ' ' -f 1)
+  title=$(xdotool search --name '^Brassmoor replay: ' getwindowname 2>/dev/null | head -n 1 || true)
+  wine taskkill /im recorded-game.exe >/dev/null 2>&1 || true
+  wait "$watch" || fail "the watched replay ended with status $?"
+  if [ "$(tr -d '\r' <watch.log)" = "brassmoor: The replay is over." ] && [[ $title == *"Stopped, tick $last_tick "* ]]; then
+    echo "watched in the window to its end at tick $last_tick: \"$(tr -d '\r' <watch.log)\""
+  else
+    fail "watched in the window: wanted the replay over at tick $last_tick, got the title \"$title\" and: $(cat watch.log)"
+  fi
+fi
+
+# A replay that cannot be read.
+printf 'brassmoor-replay 1\ngame 0.1.0\nedition Linux\ndate 2026-12-08T00:00:00Z\n0 seed 7\n0 enemies x\n' >Ωbad.replay
+mkdir Ωfolder.replay
+while IFS='|' read -r file expected; do
+  actual=0
+  output=$(wine recorded-game.exe --replay "$file" 2>&1 | tr -d '\r') || actual=$?
+  if [ "$actual" = 2 ] && [ "$(wc -l <<<"$output")" = 1 ] && [[ $output == "brassmoor: "*"$expected" ]]; then
+    echo "--replay $file: status 2, \"$output\""
+  else
+    fail "--replay $file: wanted status 2 and one line ending \"$expected\", got status $actual and: $output"
+  fi
+done <<'CASES'
+Ωbad.replay|line 6: the value must be a whole number from 0 to 18446744073709551615, not 'x'
+Ωfolder.replay|: Is a directory
+missing.replay|cannot read the replay 'missing.replay': No such file or directory
+CASES
+exit "$status"
