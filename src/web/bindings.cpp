@@ -76,6 +76,12 @@ Game& game() { return battlefield().game; }
 Frame& frm() { return battlefield().frm; }
 GameSeam& seam() { return battlefield().seam; }
 
+// The page's ?seed=N as the page writes it.
+std::string& seedText() {
+  static std::string text;
+  return text;
+}
+
 }  // namespace
 
 extern "C" {
@@ -84,10 +90,6 @@ extern "C" {
 // --seed N plays. The page writes the text, of the given length in bytes,
 // where bm_seed_text points, then bm_seed returns why the game cannot start
 // from it, or an empty text.
-std::string& seedText() {
-  static std::string text;
-  return text;
-}
 EMSCRIPTEN_KEEPALIVE char* bm_seed_text(int bytes) {
   seedText().assign(static_cast<std::size_t>(bytes) + 1, '\0');  // and the terminating zero
   return seedText().data();
@@ -195,7 +197,7 @@ std::string watch(const std::string& text, const std::string& source) {
   try {
     std::istringstream in(text);
     field.player.emplace(readReplay(in, source));
-  } catch (const std::exception& error) {  // a ReplayError, which names the line, or whatever else failed
+  } catch (const ReplayError& error) {  // it names the line
     return error.what();
   }
   field.random = RandomSource(field.player->replay().seed, field.player->clock());
