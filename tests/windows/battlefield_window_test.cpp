@@ -148,7 +148,7 @@ TEST(BattlefieldWindowTest, TheHandlersTheDialogsClicksAndQuitAreRecordedThrough
   b.send(WM_CHAR, VK_ESCAPE);
   click(result, L"Quit");
   const std::string text = out.str();
-  EXPECT_NE(text.find("\n1 move 300 200\n1 key 27\n1 back\n1 key 27\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\nmove 300 200\n1 key 27\n1 back\n1 key 27\n"), std::string::npos) << text;
   EXPECT_TRUE(text.ends_with("\n0 end quit\n")) << "before the process ends";
   EXPECT_EQ(b.quit.exitStatus, 0);
 }
