@@ -10,7 +10,7 @@ work=${FUZZ_WORK:-$root/build/fuzz}
 mkdir -p "$work/corpus"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
   -DBRASSMOOR_VERSION='"fuzz"' -I"$root/src" "$here/replay_reader_fuzz.cpp" \
-  "$root"/src/replay/{replay_format,input_event,text_lines,decimal,quote}.cpp \
+  "$root"/src/replay/{replay_format,input_event,text_lines,decimal}.cpp "$root"/src/core/quote.cpp \
   -o "$work/replay_reader_fuzz"
 sim=$root/build/default/tools/brassmoor-sim
 if [ -x "$sim" ] && [ ! -e "$work/corpus/seed.txt" ]; then
