@@ -14,6 +14,41 @@ const kChromiumFlags = [
 // enough for the tests to see it drive and fire; the log names it.
 export const kSeed = 7;
 
+// The tick's period, as the page times it.
+export const kTickMs = 25;
+
+// Installed in a page before its scripts run: its clock stands still, and a
+// delay runs out only when the test moves the clock on, so a page plays the
+// same ticks between the same inputs at every run, however busy the machine.
+// A timer of no delay still runs at once.
+function stillClock() {
+  const [realSetTimeout, realClearTimeout] = [setTimeout, clearTimeout];
+  let now = 0;  // whole milliseconds, so that a move by ticks lands on each tick exactly
+  let nextId = -1;  // apart from the browser's own timers, which count up from 1
+  const waiting = new Map();
+  performance.now = () => now;
+  globalThis.setTimeout = (run, ms = 0, ...args) => {
+    if (!(ms > 0)) return realSetTimeout(run, ms, ...args);
+    waiting.set(nextId, { at: now + ms, run: () => run(...args) });
+    return nextId--;
+  };
+  globalThis.clearTimeout = (id) => (waiting.delete(id) || realClearTimeout(id));
+  // Runs every timer that falls due within the next `ms`, in order, each at its time.
+  Object.defineProperty(globalThis, 'moveClockOn', {
+    value: (ms) => {
+      const end = now + ms;
+      for (;;) {
+        const [id, first] = [...waiting].reduce((a, b) => (b[1].at < (a?.[1].at ?? Infinity) ? b : a), undefined) ?? [];
+        if (first === undefined || first.at > end) break;
+        waiting.delete(id);
+        now = first.at;
+        first.run();
+      }
+      now = end;
+    },
+  });
+}
+
 export const webBuild = process.env.BRASSMOOR_WEB_BUILD ?? new URL('../../build/web', import.meta.url).pathname;
 
 // folder: what the server serves; serve(folder) later serves another on the same address.
@@ -40,7 +75,9 @@ export async function openBrowser({ folder = webBuild } = {}) {
     // A fresh page of the game; its console errors and uncaught faults are
     // kept, the uncaught ones also on their own. `prepare(page)` runs before
     // the page loads; unless `ready` is false, the game has started on return.
-    async open(viewport = { width: 900, height: 760 }, { url = `${address}?seed=${kSeed}`, prepare, ready = true } = {}) {
+    // With `still`, the page's clock moves only by `wait(ms)` and `ticks(n)`:
+    // the game stands at its start until the test runs its ticks.
+    async open(viewport = { width: 900, height: 760 }, { url = `${address}?seed=${kSeed}`, prepare, ready = true, still = false } = {}) {
       const page = await browser.newPage();
       await page.setViewport(viewport);
       const errors = [], uncaught = [];
@@ -52,10 +89,12 @@ export async function openBrowser({ folder = webBuild } = {}) {
         errors.push(String(error));
         uncaught.push(String(error));
       });
+      if (still) await page.evaluateOnNewDocument(stillClock);
       await prepare?.(page);
       await page.goto(url);
       if (ready) await page.waitForFunction(() => globalThis.brassmoor !== undefined);
-      return { page, errors, uncaught };
+      const wait = (ms) => page.evaluate((ms) => moveClockOn(ms), ms);
+      return { page, errors, uncaught, wait, ticks: (count) => wait(count * kTickMs) };
     },
     stopServing,
     async serve(other) {
