@@ -108,8 +108,6 @@ export async function openBrowser({ folder = webBuild } = {}) {
   };
 }
 
-export const sleep = (ms) => new Promise((done) => setTimeout(done, ms));
-
 // The canvas as the game drew it: how many pixels of each colour, a hash of
 // the whole, and where the blue pixels (the player's tank) lie.
 export function picture(page) {
