@@ -67,67 +67,52 @@ press() {
   xdotool key "$@"
 }
 
-# find_player [PICTURE]: sets figure_x and figure_y to the centre of the one
-# dark-blue figure on the battlefield (of the latest screenshot by default);
-# false when there is none.
+# find_player: sets figure_x and figure_y to the centre of the one dark-blue
+# figure on the battlefield of the latest screenshot; false when there is none.
 find_player() {
   local count x0 y0 x1 y1
-  read -r count x0 y0 x1 y1 <<<"$(colour_spread "${1:-$picture}" "$field" "$blue")"
+  read -r count x0 y0 x1 y1 <<<"$(colour_spread "$picture" "$field" "$blue")"
   [ "$count" -ge "$kFigurePixels" ] || return 1
   [ $((x1 - x0 + 1)) -le "$kFigureSpan" ] && [ $((y1 - y0 + 1)) -le "$kFigureSpan" ] ||
-    fail "dark-blue pixels spread over ${x0}..${x1} x ${y0}..${y1} in ${1:-$picture}: more than one figure"
+    fail "dark-blue pixels spread over ${x0}..${x1} x ${y0}..${y1} in $picture: more than one figure"
   figure_x=$(((x0 + x1) / 2))
   figure_y=$(((y0 + y1) / 2))
 }
 
-# player_shown NAME: screenshots until the one dark-blue figure shows (a
-# tank just hit is grey until the next tick), and sets figure_x and figure_y.
-player_shown() {
-  until_shown "$1" find_player || fail "the player's tank is not on the battlefield: $picture"
-}
-
-# still_since PICTURE: the latest screenshot's battlefield is PICTURE's.
-still_since() {
-  [ "$(pixels_differ "$1" "$picture" "$field")" = 0 ]
-}
-
-# until_still WHY: the battlefield stops, as it does once a key that pauses
-# has reached the game: two screenshots 300 ms apart show the same battlefield.
-until_still() {
-  local deadline=$((SECONDS + kShownWait)) first
-  while :; do
-    shot "$1-a"
-    first=$picture
-    sleep 0.3
-    shot "$1-b"
-    still_since "$first" && return 0
-    [ "$SECONDS" -lt "$deadline" ] || fail "the battlefield did not stop after $1: $first $picture"
-  done
-}
-
-# expect_still WHY: two screenshots 300 ms apart show the same battlefield.
-expect_still() {
-  local first
+# still_a_while WHY: two screenshots 300 ms apart, the earlier in $first,
+# show the same battlefield.
+still_a_while() {
   shot "$1-a"
   first=$picture
   sleep 0.3
   shot "$1-b"
-  local differing
-  differing=$(pixels_differ "$first" "$picture" "$field")
-  [ "$differing" = 0 ] || fail "$differing pixels changed in 300 ms while $1: $first $picture"
+  [ "$(pixels_differ "$first" "$picture" "$field")" = 0 ]
 }
 
-# expect_running WHY: the battlefield changes within two seconds.
-expect_running() {
-  local first
-  shot "$1-a"
-  first=$picture
-  for _ in $(seq 10); do
-    sleep 0.2
-    shot "$1-b"
-    [ "$(pixels_differ "$first" "$picture" "$field")" != 0 ] && return 0
+# expect_still WHY: the battlefield stands still for 300 ms.
+expect_still() {
+  still_a_while "$1" || fail "$(pixels_differ "$first" "$picture" "$field") pixels changed in 300 ms while $1: $first $picture"
+}
+
+# until_still WHY: the battlefield stops, as it does once a key that pauses
+# the game has reached it.
+until_still() {
+  local deadline=$((SECONDS + kShownWait))
+  until still_a_while "$1"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "the battlefield did not stop within $kShownWait s after $1: $first $picture"
   done
-  fail "nothing moved for 2 s after $1: $first $picture"
+}
+
+# changed_since PICTURE: the latest screenshot's battlefield differs from PICTURE's.
+changed_since() {
+  [ "$(pixels_differ "$1" "$picture" "$field")" != 0 ]
+}
+
+# expect_running WHY: the battlefield changes.
+expect_running() {
+  shot "$1-a"
+  local first=$picture
+  until_shown "$1-b" changed_since "$first" || fail "nothing moved for $kShownWait s after $1: $first $picture"
 }
 
 # expect_dialog TITLE WIDTH HEIGHT: sets dialog to the shown dialog, after
