@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { centre, kSeed, openBrowser, picture } from './browser.mjs';
+import { kSeed, openBrowser, picture, playerAt } from './browser.mjs';
 
 const kWhite = '255,255,255';
 const kBlack = '0,0,0';
@@ -56,10 +56,10 @@ test('Up drives the blue tank, and the page takes the arrows and F1 without scro
   // The way the blue tank goes, tick by tick, counts: it may bounce off an
   // edge back to where it began.
   await page.keyboard.down('ArrowUp');
-  let [at, driven] = [centre((await picture(page)).blue), 0];
+  let [at, driven] = [await playerAt(page), 0];
   for (let tick = 0; tick < 40; ++tick) {
     await ticks(1);
-    const now = centre((await picture(page)).blue);
+    const now = await playerAt(page);
     driven += Math.hypot(now[0] - at[0], now[1] - at[1]);
     at = now;
   }
@@ -87,7 +87,7 @@ test('holding the left button fires: a pink trail runs from the blue tank toward
   const { page, ticks } = await open();
   await ticks(kSettle);
   const box = await page.$eval('#frm', (c) => c.getBoundingClientRect().toJSON());
-  const [px, py] = centre((await picture(page)).blue);
+  const [px, py] = await playerAt(page);
   const aim = [px < 361 ? px + 200 : px - 200, py];  // 200 pixels across, within the field
   await page.mouse.move(box.x + aim[0], box.y + aim[1]);
   await page.mouse.down();
