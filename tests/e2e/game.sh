@@ -27,7 +27,9 @@ on_exit=:  # what else a test undoes as it ends, passed or failed
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$scratch"; $on_exit' EXIT
 
 # Every run plays the same game, one where the blue tank lives long enough for
-# the steps to see it drive and fire; a failure names it.
+# the steps to see it drive and fire: with Up held for two seconds from any
+# tick up to 200, it lives past tick 600. Input comes at ticks that vary from
+# run to run, so the games part after it; a failure names the seed.
 kSeed=7
 
 fail() {
@@ -41,11 +43,10 @@ trap 'fail "line $LINENO: $BASH_COMMAND failed"' ERR
 
 step() { echo "step $* (at ${SECONDS} s)"; }
 
-# start_game: starts the game, notes when in started_ms, and sets field_window, field_x, field_y and
+# start_game: starts the game, and sets field_window, field_x, field_y and
 # field, the battlefield's geometry on the screen (its client area, at any scale). The game ignores arguments
 # of its own: these must change nothing.
 start_game() {
-  started_ms=$(date +%s%3N)
   # Under the sanitizers: ASan's strndup check misreads the X keyboard
   # library's bounded copies of unterminated names, and system libraries
   # keep some memory to the end.
@@ -60,79 +61,58 @@ start_game() {
   field="${WIDTH}x${HEIGHT}+$X+$Y"
 }
 
-# at_ms_after_start MS: waits until MS milliseconds after the game was started.
-at_ms_after_start() {
-  local left=$(($1 - ($(date +%s%3N) - started_ms)))
-  [ "$left" -le 0 ] || sleep "$(printf '%d.%03d' $((left / 1000)) $((left % 1000)))"
-}
-
 # press KEYS...: keys typed on the battlefield, which the player has clicked into focus.
 press() {
   xdotool windowactivate --sync "$field_window"
   xdotool key "$@"
 }
 
-# find_player PICTURE: sets figure_x and figure_y to the centre of the one
-# dark-blue figure on the battlefield; false when there is none.
+# find_player: sets figure_x and figure_y to the centre of the one dark-blue
+# figure on the battlefield of the latest screenshot; false when there is none.
 find_player() {
   local count x0 y0 x1 y1
-  read -r count x0 y0 x1 y1 <<<"$(colour_spread "$1" "$field" "$blue")"
+  read -r count x0 y0 x1 y1 <<<"$(colour_spread "$picture" "$field" "$blue")"
   [ "$count" -ge "$kFigurePixels" ] || return 1
   [ $((x1 - x0 + 1)) -le "$kFigureSpan" ] && [ $((y1 - y0 + 1)) -le "$kFigureSpan" ] ||
-    fail "dark-blue pixels spread over ${x0}..${x1} x ${y0}..${y1} in $1: more than one figure"
+    fail "dark-blue pixels spread over ${x0}..${x1} x ${y0}..${y1} in $picture: more than one figure"
   figure_x=$(((x0 + x1) / 2))
   figure_y=$(((y0 + y1) / 2))
 }
 
-# player_on_screen NAME: find_player on a screenshot; a tank just hit shows
-# grey until the next tick, so a second look follows a moment later.
-player_on_screen() {
-  shot "$1"
-  find_player "$picture" && return 0
-  sleep 0.1
-  shot "$1"
-  find_player "$picture"
-}
-
-# live_player NAME: player_on_screen, for a step that needs the player's tank.
-# Enemy shells often destroy it within seconds; then the player asks for the
-# next level (Esc, Next level), as a person would, and gets a fresh tank.
-live_player() {
-  for _ in 1 2 3; do
-    player_on_screen "$1" && return 0
-    echo "  the player's tank is gone: Esc, Next level"
-    press Escape
-    find_window Result
-    click_button "$window" 188 80  # Next level
-    wait_until_hidden "$window"
-    sleep 0.2  # the next tick starts the new level
-  done
-  fail "the player's tank is not on the battlefield even on a new level: $picture"
-}
-
-# expect_still WHY: two screenshots 300 ms apart show the same battlefield.
-expect_still() {
-  local first
+# still_a_while WHY: two screenshots 300 ms apart, the earlier in $first,
+# show the same battlefield.
+still_a_while() {
   shot "$1-a"
   first=$picture
   sleep 0.3
   shot "$1-b"
-  local differing
-  differing=$(pixels_differ "$first" "$picture" "$field")
-  [ "$differing" = 0 ] || fail "$differing pixels changed in 300 ms while $1: $first $picture"
+  [ "$(pixels_differ "$first" "$picture" "$field")" = 0 ]
 }
 
-# expect_running WHY: the battlefield changes within two seconds.
-expect_running() {
-  local first
-  shot "$1-a"
-  first=$picture
-  for _ in $(seq 10); do
-    sleep 0.2
-    shot "$1-b"
-    [ "$(pixels_differ "$first" "$picture" "$field")" != 0 ] && return 0
+# expect_still WHY: the battlefield stands still for 300 ms.
+expect_still() {
+  still_a_while "$1" || fail "$(pixels_differ "$first" "$picture" "$field") pixels changed in 300 ms while $1: $first $picture"
+}
+
+# until_still WHY: the battlefield stops, as it does once a key that pauses
+# the game has reached it.
+until_still() {
+  local deadline=$((SECONDS + kShownWait))
+  until still_a_while "$1"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "the battlefield did not stop within $kShownWait s after $1: $first $picture"
   done
-  fail "nothing moved for 2 s after $1: $first $picture"
+}
+
+# changed_since PICTURE: the latest screenshot's battlefield differs from PICTURE's.
+changed_since() {
+  [ "$(pixels_differ "$1" "$picture" "$field")" != 0 ]
+}
+
+# expect_running WHY: the battlefield changes.
+expect_running() {
+  shot "$1-a"
+  local first=$picture
+  until_shown "$1-b" changed_since "$first" || fail "nothing moved for $kShownWait s after $1: $first $picture"
 }
 
 # expect_dialog TITLE WIDTH HEIGHT: sets dialog to the shown dialog, after

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Plays Brassmoor as a person would: the real binary on a real X server, driven
 # with xdotool, judged by screenshots and by what the window manager says of
-# its windows (never by timing). Each step names what it checks; a failed
-# check keeps every screenshot taken and names them.
+# its windows (never by timing). The game is a seeded one; each step waits for
+# what it checks, within a bound, and never tries again. Each step names what
+# it checks; a failed check keeps every screenshot taken and names them.
 # Usage, on an X server with a window manager: play_test.sh BRASSMOOR ARTEFACT_DIR
 set -Eeuo pipefail
 
@@ -17,76 +18,65 @@ xprop -id "$field_window" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0$' ||
 centred "$X" "$Y" "$WIDTH" "$HEIGHT" || fail "the window at ($X, $Y) is not centred"
 
 step "2: white battlefield, black tanks, one blue tank"
-at_ms_after_start 1000
-# Now and then the enemies have already destroyed the player's tank by then;
-# the next level shows a fresh one.
-live_player started
+# The first tick places the tanks.
+enough_tanks() {
+  find_player && [ "$(colour_count "$picture" "$field" "$black")" -ge 400 ]
+}
+until_shown started enough_tanks ||
+  fail "$(colour_count "$picture" "$field" "$black") black pixels, fewer than six tanks, or no blue one, in $picture"
 whites=$(colour_count "$picture" "$field" "$white")
 [ "$whites" -ge $((kFieldWidth * kFieldHeight * 9 / 10)) ] || fail "only $whites white pixels in $picture"
-blacks=$(colour_count "$picture" "$field" "$black")
-[ "$blacks" -ge 400 ] || fail "only $blacks black pixels in $picture: fewer than six tanks"
 
 step "3: holding Up moves the blue tank"
-# A tank right ahead stops the player's tank, and so does a hit; the player
-# then turns a little and tries again.
-for attempt in 1 2 3; do
-  live_player "before-driving-$attempt"
-  start_x=$figure_x
-  start_y=$figure_y
-  xdotool windowactivate --sync "$field_window"
-  xdotool keydown Up
-  sleep 1.5
-  xdotool keyup Up
-  if player_on_screen "driven-$attempt"; then
-    moved_x=$((figure_x - start_x))
-    moved_y=$((figure_y - start_y))
-    [ $((moved_x * moved_x + moved_y * moved_y)) -ge 100 ] && break
-  fi
-  echo "  the blue tank was stopped: it turns and tries again"
-  [ "$attempt" -lt 3 ] || fail "the blue tank moved only ($moved_x, $moved_y) pixels with Up held for 1.5 s"
-  xdotool keydown Left
-  sleep 0.6
-  xdotool keyup Left
-done
+start_x=$figure_x
+start_y=$figure_y
+moved_away() {
+  find_player || return 1
+  moved_x=$((figure_x - start_x))
+  moved_y=$((figure_y - start_y))
+  [ $((moved_x * moved_x + moved_y * moved_y)) -ge 100 ]
+}
+xdotool windowactivate --sync "$field_window"
+xdotool keydown Up
+until_shown driven moved_away || fail "the blue tank moved only ($moved_x, $moved_y) pixels with Up held for $kShownWait s"
+xdotool keyup Up
 
 step "4: the left button fires at the pointer"
 # The tank brakes to a standstill first, so it cannot run onto the aim point.
+standing() {
+  local was_x=$figure_x was_y=$figure_y
+  find_player && [ "$figure_x $figure_y" = "$was_x $was_y" ]
+}
 xdotool keydown Down
-sleep 1
+until_shown braking standing || fail "the blue tank did not stop with Down held for $kShownWait s: $picture"
 xdotool keyup Down
-for attempt in 1 2 3; do
-  live_player "aiming-$attempt"
-  # An aim point 150 pixels straight left, right, above or below the tank,
-  # inside the battlefield. The shells fly along the line to it: the one in
-  # flight shows red, those before it left pale dots.
-  for offset in "150 0" "-150 0" "0 150" "0 -150"; do
-    read -r dx dy <<<"$offset"
-    aim_x=$((figure_x + dx))
-    aim_y=$((figure_y + dy))
-    [ "$aim_x" -ge 30 ] && [ "$aim_x" -lt $((kFieldWidth - 30)) ] &&
-      [ "$aim_y" -ge 30 ] && [ "$aim_y" -lt $((kFieldHeight - 30)) ] && break
-  done
-  left=$(((figure_x < aim_x ? figure_x : aim_x) - kLineReach))
-  top=$(((figure_y < aim_y ? figure_y : aim_y) - kLineReach))
-  line_of_fire="$((${dx#-} + 2 * kLineReach))x$((${dy#-} + 2 * kLineReach))+$((field_x + left))+$((field_y + top))"
-  press Return  # a clear battlefield: no trail on the line of fire yet
-  xdotool mousemove $((field_x + aim_x)) $((field_y + aim_y)) mousedown 1
-  sleep 1
-  shot "firing-$attempt"
-  xdotool mouseup 1
+# An aim point 150 pixels straight left, right, above or below the tank,
+# inside the battlefield. The shells fly along the line to it: the one in
+# flight shows red, those before it left pale dots.
+for offset in "150 0" "-150 0" "0 150" "0 -150"; do
+  read -r dx dy <<<"$offset"
+  aim_x=$((figure_x + dx))
+  aim_y=$((figure_y + dy))
+  [ "$aim_x" -ge 30 ] && [ "$aim_x" -lt $((kFieldWidth - 30)) ] &&
+    [ "$aim_y" -ge 30 ] && [ "$aim_y" -lt $((kFieldHeight - 30)) ] && break
+done
+left=$(((figure_x < aim_x ? figure_x : aim_x) - kLineReach))
+top=$(((figure_y < aim_y ? figure_y : aim_y) - kLineReach))
+line_of_fire="$((${dx#-} + 2 * kLineReach))x$((${dy#-} + 2 * kLineReach))+$((field_x + left))+$((field_y + top))"
+shells_on_line() {
   reds=$(colour_count "$picture" "$line_of_fire" "$red")
   pinks=$(colour_count "$picture" "$line_of_fire" "$pink")
-  [ "$reds" -gt 0 ] && [ "$pinks" -gt 0 ] && break
-  # An enemy shell may have destroyed the tank before it fired.
-  echo "  no shell seen on the line of fire: aims again"
-  [ "$attempt" -lt 3 ] ||
-    fail "$reds red and $pinks pale-pink pixels along the line of fire to ($aim_x, $aim_y)"
-done
+  [ "$reds" -gt 0 ] && [ "$pinks" -gt 0 ]
+}
+press Return  # a clear battlefield: no trail on the line of fire yet
+xdotool mousemove $((field_x + aim_x)) $((field_y + aim_y)) mousedown 1
+until_shown firing shells_on_line ||
+  fail "$reds red and $pinks pale-pink pixels along the line of fire to ($aim_x, $aim_y) after $kShownWait s"
+xdotool mouseup 1
 
 step "5: P pauses and resumes"
 press p
-sleep 0.1  # the key reaches the game
-expect_still paused
+until_still paused
 press p
 expect_running resumed
 

@@ -4,6 +4,7 @@
 # Sourced; needs $artefacts, a folder for the pictures, and a fail function.
 
 readonly kWindowWait=10  # seconds a window may take to appear
+readonly kShownWait=10   # seconds the screen may take to show what a step waits for
 shots=()                 # every screenshot taken, in order, to name them when a check fails
 
 # find_window TITLE: sets window to the visible window with exactly this
@@ -102,6 +103,19 @@ shot() {
   picture=$(printf '%s/%02d-%s.png' "$artefacts" "${#shots[@]}" "$1")
   import -window root "$picture"
   shots+=("$picture")
+}
+
+# until_shown NAME CHECK [ARGS...]: takes screenshots named NAME until CHECK
+# ARGS... succeeds on the latest ($picture), for at most kShownWait seconds;
+# false if it never does.
+until_shown() {
+  local name=$1 deadline=$((SECONDS + kShownWait))
+  shift
+  while :; do
+    shot "$name"
+    "$@" && return 0
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+  done
 }
 
 # colour_spread PICTURE GEOMETRY R,G,B: the pixels of one exact colour inside

@@ -6,7 +6,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { openBrowser, sleep } from './browser.mjs';
+import { openBrowser } from './browser.mjs';
 
 let chromium;
 before(async () => {
@@ -125,13 +125,13 @@ test('the battlefield and both dialogs sit on whole pixels at any window size', 
 });
 
 test('the end screen shows the wins and losses as they stand at Quit, not as the dialog opened', async () => {
-  const { page } = await chromium.open();
-  await sleep(100);  // past the first level start
+  const { page, ticks } = await chromium.open(undefined, { still: true });
+  await ticks(1);  // the first level start
   await page.keyboard.press('Escape');
   await page.focus('#frm');
   await page.keyboard.press('p');  // the game runs on behind the dialog
   await page.evaluate(() => brassmoor.test.askNextLevel());
-  await sleep(200);
+  await ticks(2);  // one tick puts every tank out of play, the next starts the level
   assert.equal(await page.$eval('#frm_winlose [data-control="Label4"]', (l) => l.textContent), '0', 'the dialog keeps what it opened with');
   await page.click('#frm_winlose [data-control="btn_quit"]');
   assert.match(await page.$eval('#end', (e) => e.innerText), /Wins:\s*0\s+Losses:\s*1/);

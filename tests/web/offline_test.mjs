@@ -10,7 +10,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
 
-import { openBrowser, sleep, webBuild } from './browser.mjs';
+import { kSeed, openBrowser, webBuild } from './browser.mjs';
 
 const kSource = new URL('../../', import.meta.url).pathname;
 const work = mkdtempSync(join(tmpdir(), 'brassmoor-offline-'));
@@ -28,27 +28,35 @@ function release(name, change = () => {}) {
 }
 
 const releaseShown = (page) => page.evaluate(() => document.querySelector('meta[name="brassmoor-release"]').content);
-const plays = async (page) => {
+// Whether the battlefield changes over a dozen ticks of the page's still clock.
+const plays = async ({ page, ticks }) => {
   const hash = () => page.evaluate(() => document.getElementById('frm').getContext('2d').getImageData(0, 0, 723, 651).data.reduce((h, v) => (h * 31 + v) | 0, 0));
   const before = await hash();
-  await sleep(300);
+  await ticks(12);
   return (await hash()) !== before;
 };
-// The caches there are once the service worker of `release` has taken over.
-async function cachesOnceActive(browser, release) {
-  for (let tries = 0; tries < 100; ++tries) {
-    for (const target of browser.targets().filter((t) => t.type() === 'service_worker')) {
-      const worker = await target.worker();
-      // A worker that has stopped never answers.
-      const state = await Promise.race([
-        worker?.evaluate(async () => [self.serviceWorker.state, kRelease, await caches.keys()]).catch(() => null),
-        sleep(500)]);
-      if (state?.[0] === 'activated' && state[1] === release) return state[2];
-    }
-    await sleep(100);
+// Waits, as the browser reports its service workers' every change, until a
+// worker other than those of `before` has taken over (activated, the caches
+// of other releases gone); returns its version. Fails after 30 s.
+async function takenOver(browser, before = []) {
+  const watcher = await browser.newPage();  // about:blank, no worker's client
+  const cdp = await watcher.createCDPSession();
+  try {
+    return await new Promise((done, failed) => {
+      const timer = setTimeout(() => failed(new Error('no new service worker took over within 30 s')), 30000);
+      cdp.on('ServiceWorker.workerVersionUpdated', ({ versions }) => {
+        const taking = versions.find((version) => version.status === 'activated' && !before.includes(version.versionId));
+        if (taking === undefined) return;
+        clearTimeout(timer);
+        done(taking.versionId);
+      });
+      cdp.send('ServiceWorker.enable').catch(failed);
+    });
+  } finally {
+    await watcher.close();
   }
-  return `no worker of ${release} took over`;
 }
+const cacheNames = (page) => page.evaluate(() => caches.keys());
 
 test('the manifest names the game, prefers landscape and has the desktop icon at 192 and 512 pixels', async () => {
   const manifest = JSON.parse(readFileSync(join(webBuild, 'manifest.webmanifest'), 'utf8'));
@@ -80,8 +88,10 @@ test('after one visit the page plays offline; a new release is served whole at t
 
   const chromium = await openBrowser({ folder: first.folder });
   try {
-    let { page, errors } = await chromium.open();
-    assert.deepEqual(await cachesOnceActive(chromium.browser, first.name), [`brassmoor-${first.name}`]);
+    const played = await chromium.open(undefined, { still: true });
+    let { page } = played;
+    const firstWorker = await takenOver(chromium.browser);
+    assert.deepEqual(await cacheNames(page), [`brassmoor-${first.name}`]);
     const kept = await page.evaluate(async (name) => (await (await caches.open(name)).keys()).map((r) => new URL(r.url).pathname),
       `brassmoor-${first.name}`);
     for (const file of ['/manifest.webmanifest', '/icon-192.png', '/icon-512.png']) assert.ok(kept.includes(file), `${file} kept`);
@@ -89,11 +99,11 @@ test('after one visit the page plays offline; a new release is served whole at t
     // Offline, also at an address with a query, as a home screen's may be.
     await chromium.stopServing();
     await page.setOfflineMode(true);
-    await page.goto(`${chromium.address}?from=home`);
+    await page.goto(`${chromium.address}?seed=${kSeed}&from=home`);
     await page.waitForFunction(() => globalThis.brassmoor !== undefined);
     assert.equal(await releaseShown(page), first.name, 'offline');
-    assert.ok(await plays(page), 'and plays');
-    assert.deepEqual(errors, [], 'no error, online or offline');
+    assert.ok(await plays(played), 'and plays');
+    assert.deepEqual(played.errors, [], 'no error, online or offline');
     await page.setOfflineMode(false);
     await page.close();
 
@@ -109,7 +119,9 @@ test('after one visit the page plays offline; a new release is served whole at t
     }, { polling: 100 });
     await page.close();
 
-    assert.deepEqual(await cachesOnceActive(chromium.browser, second.name), [`brassmoor-${second.name}`], 'the old one gone');
+    await takenOver(chromium.browser, [firstWorker]);
+    ({ page } = await chromium.open());
+    assert.deepEqual(await cacheNames(page), [`brassmoor-${second.name}`], 'the old one gone');
   } finally {
     await chromium.close();
   }

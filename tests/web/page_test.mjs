@@ -4,14 +4,14 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { centre, openBrowser, picture, sleep } from './browser.mjs';
+import { kSeed, openBrowser, picture, playerAt } from './browser.mjs';
 
 const kWhite = '255,255,255';
 const kBlack = '0,0,0';
 const kBlue = '0,0,150';
 const kShellRed = '200,0,0';
 const kTrailPink = '255,225,225';
-const kSettle = 400;  // ms: more than a dozen ticks
+const kSettle = 16;  // ticks
 
 let chromium;
 before(async () => {
@@ -19,9 +19,13 @@ before(async () => {
 });
 after(async () => chromium.close());
 
-async function changes(page, ms = kSettle) {
+// Every page runs on the test's still clock: it plays the same game at every run.
+const open = (viewport) => chromium.open(viewport, { still: true });
+
+// Whether the battlefield changes while the clock moves on by `count` ticks.
+async function changes({ page, ticks }, count = kSettle) {
   const first = await picture(page);
-  await sleep(ms);
+  await ticks(count);
   return (await picture(page)).hash !== first.hash;
 }
 
@@ -31,8 +35,8 @@ const caption = (page, dialog, name) =>
 const isOpen = (page, dialog) => page.$eval(`#${dialog}`, (element) => element.open);
 
 test('the page loads with no console error and shows a white field with black tanks and one blue one', async () => {
-  const { page, errors } = await chromium.open();
-  await sleep(kSettle);
+  const { page, errors, ticks } = await open();
+  await ticks(kSettle);
   assert.equal(await page.title(), 'Brassmoor');
   const box = await page.$eval('#frm', (c) => [c.width, c.height, c.getBoundingClientRect().width, c.getBoundingClientRect().height]);
   assert.deepEqual(box, [723, 651, 723, 651]);
@@ -47,30 +51,20 @@ test('the page loads with no console error and shows a white field with black ta
 });
 
 test('Up drives the blue tank, and the page takes the arrows and F1 without scrolling or opening help', async () => {
-  const { page, errors } = await chromium.open({ width: 640, height: 480 });  // a page that could scroll
-  await sleep(kSettle);
-  // The way the blue tank goes, step by step, counts: it may bounce off an
-  // edge back to where it began. A wreck in its way is cleared first; a hit
-  // stops it, and a tank destroyed meanwhile is replaced by the next level.
-  let driven = 0;
-  for (let attempt = 0; attempt < 3 && driven <= 20; ++attempt) {
-    await page.keyboard.press('Enter');
-    await page.keyboard.down('ArrowUp');
-    const where = async () => {
-      const { blue } = await picture(page);
-      return blue.length > 0 ? centre(blue) : null;  // none while it shows grey, or is gone
-    };
-    let at = await where();
-    for (let step = 0; step < 15; ++step) {
-      await sleep(100);
-      const now = await where();
-      if (at !== null && now !== null) driven += Math.hypot(now[0] - at[0], now[1] - at[1]);
-      at = now ?? at;
-    }
-    await page.keyboard.up('ArrowUp');
-    if ((await picture(page)).blue.length === 0) await page.evaluate(() => brassmoor.resultNextLevel());
+  const { page, errors, ticks } = await open({ width: 640, height: 480 });  // a page that could scroll
+  await ticks(kSettle);
+  // The way the blue tank goes, tick by tick, counts: it may bounce off an
+  // edge back to where it began.
+  await page.keyboard.down('ArrowUp');
+  let [at, driven] = [await playerAt(page), 0];
+  for (let tick = 0; tick < 40; ++tick) {
+    await ticks(1);
+    const now = await playerAt(page);
+    driven += Math.hypot(now[0] - at[0], now[1] - at[1]);
+    at = now;
   }
-  assert.ok(driven > 20, `drove ${driven} px with Up held`);
+  await page.keyboard.up('ArrowUp');
+  assert.ok(driven > 20, `drove ${driven} px in 40 ticks with Up held, in the game of ?seed=${kSeed}`);
   assert.deepEqual(await page.evaluate(() => [scrollX, scrollY]), [0, 0]);
 
   const taken = await page.evaluate(() => ['F1', 'ArrowDown', 'x'].map((key) => {
@@ -90,16 +84,16 @@ test('Up drives the blue tank, and the page takes the arrows and F1 without scro
 });
 
 test('holding the left button fires: a pink trail runs from the blue tank towards the pointer', async () => {
-  const { page } = await chromium.open();
-  await sleep(kSettle);
+  const { page, ticks } = await open();
+  await ticks(kSettle);
   const box = await page.$eval('#frm', (c) => c.getBoundingClientRect().toJSON());
-  const [px, py] = centre((await picture(page)).blue);
+  const [px, py] = await playerAt(page);
   const aim = [px < 361 ? px + 200 : px - 200, py];  // 200 pixels across, within the field
   await page.mouse.move(box.x + aim[0], box.y + aim[1]);
   await page.mouse.down();
   let trail = 0, red = 0;
-  for (let tries = 0; tries < 30 && !(trail > 3 && red > 0); ++tries) {
-    await sleep(100);
+  for (let tick = 0; tick < 40 && !(trail > 3 && red > 0); ++tick) {
+    await ticks(1);
     const shown = await page.evaluate(([fromX, fromY, toX, toY]) => {
       const canvas = document.getElementById('frm');
       const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
@@ -116,40 +110,42 @@ test('holding the left button fires: a pink trail runs from the blue tank toward
     [trail, red] = shown;
   }
   await page.mouse.up();
-  assert.ok(trail > 3, `pink trail pixels along the line of fire: ${trail}`);
-  assert.ok(red > 0, 'a red shell');
+  assert.ok(trail > 3, `pink trail pixels along the line of fire within 40 ticks, in the game of ?seed=${kSeed}: ${trail}`);
+  assert.ok(red > 0, `a red shell, in the game of ?seed=${kSeed}`);
   await page.close();
 });
 
 test('Esc shows the score and stops the field; Back resumes; Next level starts a new level', async () => {
-  const { page } = await chromium.open();
-  await sleep(kSettle);
+  const played = await open();
+  const { page, ticks } = played;
+  await ticks(kSettle);
   await page.keyboard.press('Escape');
   assert.ok(await isOpen(page, 'frm_winlose'));
   assert.equal(await caption(page, 'frm_winlose', 'Label1'), 'Wins:');
   assert.equal(await caption(page, 'frm_winlose', 'Label2'), 'Losses:');
   assert.deepEqual([await caption(page, 'frm_winlose', 'Label3'), await caption(page, 'frm_winlose', 'Label4')], ['0', '0']);
   assert.equal(await page.evaluate(() => document.activeElement.dataset.control), 'btn_quit', 'the first button has the focus');
-  assert.ok(!(await changes(page)), 'the battlefield stands still');
+  assert.ok(!(await changes(played)), 'the battlefield stands still');
 
   await page.keyboard.press('Escape');  // Esc inside the dialog does nothing
   assert.ok(await isOpen(page, 'frm_winlose'));
 
   await page.click('#frm_winlose [data-control="Command1"]');
   assert.ok(!(await isOpen(page, 'frm_winlose')));
-  assert.ok(await changes(page), 'Back: the game runs on');
+  assert.ok(await changes(played), 'Back: the game runs on');
 
   await page.keyboard.press('Escape');
   await page.click('#frm_winlose [data-control="Command2"]');
-  await sleep(kSettle);
+  await ticks(2);  // one tick puts every tank out of play, the next starts the level
   await page.keyboard.press('Escape');
   assert.equal(await caption(page, 'frm_winlose', 'Label4'), '1', 'the abandoned level is a loss');
   await page.close();
 });
 
 test('F1 shows the help with its five lines whole; Close resumes', async () => {
-  const { page } = await chromium.open();
-  await sleep(kSettle);
+  const played = await open();
+  const { page, ticks } = played;
+  await ticks(kSettle);
   await page.keyboard.press('F1');
   assert.ok(await isOpen(page, 'frm_help'));
   const lines = await page.$$eval('#frm_help .label', (labels) => labels.map((label) => {
@@ -167,44 +163,46 @@ test('F1 shows the help with its five lines whole; Close resumes', async () => {
     ['Fire using the left mouse button.', true],
     ['When there are no tanks left slow down until you stop.', true],
   ]);
-  assert.ok(!(await changes(page)), 'paused while the help is shown');
+  assert.ok(!(await changes(played)), 'paused while the help is shown');
   await page.click('#frm_help [data-control="Command1"]');
   assert.ok(!(await isOpen(page, 'frm_help')));
-  assert.ok(await changes(page));
+  assert.ok(await changes(played));
   await page.close();
 });
 
 test('the title bar close only hides a dialog: the game stays paused until P', async () => {
-  const { page } = await chromium.open();
-  await sleep(kSettle);
+  const played = await open();
+  const { page, ticks } = played;
+  await ticks(kSettle);
   await page.keyboard.press('F1');
   await page.click('#frm_help .close');
   assert.ok(!(await isOpen(page, 'frm_help')));
-  assert.ok(!(await changes(page)));
+  assert.ok(!(await changes(played)));
   await page.focus('#frm');
   await page.keyboard.press('p');
-  assert.ok(await changes(page));
+  assert.ok(await changes(played));
   await page.close();
 });
 
 test('P pauses and resumes; Enter, while paused, clears the field until the tanks come back', async () => {
-  const { page } = await chromium.open();
-  await sleep(kSettle);
+  const played = await open();
+  const { page, ticks } = played;
+  await ticks(kSettle);
   await page.keyboard.press('p');
-  assert.ok(!(await changes(page)), 'paused');
+  assert.ok(!(await changes(played)), 'paused');
   await page.keyboard.press('Enter');
   const cleared = await picture(page);
   assert.deepEqual(Object.keys(cleared.counts), [kWhite], 'everything cleared');
   await page.keyboard.press('P');
-  await sleep(kSettle);
+  await ticks(1);  // each tank redraws itself as its slot's turn comes
   const resumed = await picture(page);
   assert.ok(resumed.counts[kBlack] > 100 && resumed.blue.length > 20, 'the tanks are back');
   await page.close();
 });
 
 test('Quit ends the game for good and shows the final score', async () => {
-  const { page } = await chromium.open();
-  await sleep(kSettle);
+  const { page, ticks } = await open();
+  await ticks(kSettle);
   await page.keyboard.press('Escape');
   await page.click('#frm_winlose [data-control="btn_quit"]');
   assert.ok(await page.$eval('#play', (play) => play.hidden));
@@ -218,11 +216,12 @@ test('Quit ends the game for good and shows the final score', async () => {
 });
 
 test('a run-time error ends its tick, is reported once on the console, and the next tick still runs', async () => {
-  const { page, errors } = await chromium.open();
-  await sleep(kSettle);
+  const played = await open();
+  const { page, errors, ticks } = played;
+  await ticks(kSettle);
   await page.evaluate(() => brassmoor.test.setTarget(50, 99));  // slot 99 does not exist
-  await sleep(kSettle);
+  await ticks(kSettle);
   assert.deepEqual(errors, ['brassmoor: run-time error in tmr_Timer: Subscript out of range']);
-  assert.ok(await changes(page), 'the tanks in the slots before it still move');
+  assert.ok(await changes(played), 'the tanks in the slots before it still move');
   await page.close();
 });
