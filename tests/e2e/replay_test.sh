@@ -70,8 +70,7 @@ step "3: watched in the window, paused and stepped, the battlefield is the simul
 (cd "$scratch/cwd" && HOME=$scratch/home ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0 \
   LSAN_OPTIONS=suppressions=$here/system_leaks.supp exec "$brassmoor" --replay "$replay" >"$told") &
 pid=$!
-window=$(timeout "$kWindowWait" xdotool search --sync --onlyvisible --name '^Brassmoor replay: ' | head -n 1) ||
-  fail "no replay window within $kWindowWait s"
+find_window_named '^Brassmoor replay: '
 field_window=$window
 window_geometry "$field_window"
 field="${WIDTH}x${HEIGHT}+$X+$Y"

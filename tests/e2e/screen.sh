@@ -9,9 +9,17 @@ shots=()                 # every screenshot taken, in order, to name them when a
 
 # find_window TITLE: sets window to the visible window with exactly this
 # title, once it is there.
-find_window() {
-  window=$(timeout "$kWindowWait" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) ||
-    fail "no window titled \"$1\" within $kWindowWait s"
+find_window() { find_window_named "^$1\$"; }
+
+# find_window_named REGEX: the same for a title that matches REGEX. Polled, not
+# --sync: xdotool gives up at the first window that vanishes under its search,
+# as Qt's short-lived helper windows do.
+find_window_named() {
+  local deadline=$((SECONDS + kWindowWait))
+  until window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true) && [ -n "$window" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "no window titled /$1/ within $kWindowWait s"
+    sleep 0.05
+  done
 }
 
 # wait_until_hidden WINDOW: polls until the window is unmapped.
