@@ -104,10 +104,11 @@ ReplayWriter::ReplayWriter(std::ostream& out, const std::string& date) : out_(ou
 }
 
 // Most lines are the next tick's: the pointer moves at nearly every tick, and
-// leaving out their tick keeps a minute of play small.
+// leaving out their tick keeps a minute of play small. A check keeps its tick
+// always, so that the tick it holds is found by reading, not by counting.
 void ReplayWriter::write(const ReplayEntry& entry) {
   const std::string line = formatEntry(entry);
-  if (lastTick_ >= 0 && entry.tick == lastTick_ + 1) {
+  if (entry.kind != ReplayEntry::Kind::Check && lastTick_ >= 0 && entry.tick == lastTick_ + 1) {
     out_ << std::string_view(line).substr(line.find(' ') + 1) << '\n';
   } else {
     out_ << line << '\n';

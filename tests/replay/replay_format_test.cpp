@@ -43,10 +43,11 @@ TEST(ReplayFormatTest, EveryEntryReadsBackAsWritten) {
   EXPECT_TRUE(replay.ended);
 }
 
-TEST(ReplayFormatTest, ALineAtTheTickAfterTheOneBeforeIsWrittenWithoutItsTick) {
-  const std::string body = "0 seed 7\n0 enemies 3\nmove 5 6\n1 down 1 5 6\nmove 7 8\n40 check 00000000000000ff\nkey 13\n";
+TEST(ReplayFormatTest, ALineAtTheTickAfterTheOneBeforeIsWrittenWithoutItsTickButACheck) {
+  const std::string body =
+      "0 seed 7\n0 enemies 3\nmove 5 6\n1 down 1 5 6\nmove 7 8\n39 key 13\n40 check 00000000000000ff\nkey 13\n";
   const Replay replay = read("brassmoor-replay 1\ngame 0.1.0\nedition Linux\ndate d\n" + body);
-  const long long ticks[] = {1, 1, 2, 40, 41};
+  const long long ticks[] = {1, 1, 2, 39, 40, 41};
   ASSERT_EQ(replay.entries.size(), std::size(ticks));
   std::ostringstream out;
   ReplayWriter writer(out, "d");
