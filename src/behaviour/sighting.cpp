@@ -7,7 +7,7 @@ Sighting sightOffset(Double dx, Double dy) {
   // Level with the tank the bearing is pi/2 whichever side the point lies,
   // and straight above it comes out as -pi, not pi.
   Double bearing = kHalfPi;
-  if (dy != 0) bearing = fp::atan(fp::checked(dx / dy));
+  if (dy != 0) bearing = fp::atan(fp::finite(dx / dy));
   if (dy < 0) bearing = bearing - kPi;
   return {range, bearing};
 }

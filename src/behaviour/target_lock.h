@@ -4,11 +4,11 @@
 
 #include "core/world.h"
 
-// A live tank other than the tank itself. States never go below 0, so "not 0"
-// and "greater than 0" are the same test.
+// A live tank other than the tank itself. States never go below out of play,
+// so "not out of play" and "above it" are the same test.
 inline bool hasValidTarget(const World& world, Integer slot) {
   const Integer target = world.tankTarget[slot];
-  return target != slot && world.tankState[target] > 0;
+  return target != slot && world.tankState[target] > kOutOfPlay;
 }
 
 // Exact equality on purpose: steering stores the bearing rounded to single when

@@ -1,7 +1,7 @@
 // What the game needs of its battlefield window, and no more: the canvas, the
-// client size, the Tag text, the timer switch and the two dialogs. The Qt
-// window implements it; tests, the simulator and the browser edition hand the
-// game an offscreen one.
+// client size, the Tag text, the timer switch and the two dialogs. The Qt and
+// the Win32 windows implement it; tests, the simulator and the browser edition
+// hand the game an offscreen one.
 #pragma once
 
 #include <string>

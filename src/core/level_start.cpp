@@ -11,8 +11,6 @@ constexpr int kLargestSize = MAX_TANK;
 constexpr Double kSizeChoices = 6;
 constexpr int kSmallestDrawnSize = 5;
 
-constexpr int kPlacedState = 2;
-
 }  // namespace
 
 void Game::StartLevel() {
@@ -22,15 +20,15 @@ void Game::StartLevel() {
   // After the size draw, so the very first size comes from the initial state.
   random.Randomize();
 
-  if (tankState[kPlayerSlot] > 0) wins = wins + 1;
-  if (tankState[kPlayerSlot] == 0) losses = losses + 1;
+  if (tankState[kPlayerSlot] > kOutOfPlay) wins = wins + 1;
+  if (tankState[kPlayerSlot] == kOutOfPlay) losses = losses + 1;
 
   const Integer last = enemyCount;  // the bound is taken once
   const Single slotsInLevel = static_cast<Single>((enemyCount + 1).value());
   for (curTank = 0; curTank <= last; curTank = curTank + 1) {
     const Integer c = curTank;
     // A surviving player keeps its place and headings.
-    if (tankState[c] == 0 || c != kPlayerSlot) {
+    if (tankState[c] == kOutOfPlay || c != kPlayerSlot) {
       tankX[c] = Double{frm.ScaleWidth()} * Double{random.Rnd()};
       tankY[c] = Double{frm.ScaleHeight()} * Double{random.Rnd()};
       hullHeading[c] = toSingle(randomAngle(random.Rnd()));

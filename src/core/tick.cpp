@@ -19,7 +19,7 @@ void Game::tmr_Timer() {
   for (curTank = 0; curTank <= MAX_TANK; curTank = curTank + 1) {
     AimTank();
     // Tested after aiming; a tank destroyed earlier in this walk is skipped.
-    if (tankState[curTank] > 0) {
+    if (tankState[curTank] > kOutOfPlay) {
       aliveCount = aliveCount + 1;
       lastSpeed = tankSpeed[curTank];  // after the throttle, before the move
       DrawSlot(curTank, kWhite);  // exactly where the previous tick drew it
@@ -32,7 +32,7 @@ void Game::tmr_Timer() {
 
   if (numericValue(frm.Tag()) == 1) {
     frm.setTag("0");
-    for (curTank = 0; curTank <= MAX_TANK; curTank = curTank + 1) tankState[curTank] = 0;
+    for (curTank = 0; curTank <= MAX_TANK; curTank = curTank + 1) tankState[curTank] = kOutOfPlay;
   }
 
   // The walk's counts, not the state after the request: a request clears the

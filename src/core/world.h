@@ -15,6 +15,18 @@ inline constexpr int MAX_TANK = 50;
 // Slot 0 is always the player's tank: it aims at the mouse and drives by the keys.
 inline constexpr int kPlayerSlot = 0;
 
+// tankState counts hit points: a level start places a tank with two, a hit
+// takes one off, and a tank with none is out of play and takes no more hits.
+inline constexpr int kPlacedState = 2;
+inline constexpr int kOutOfPlay = 0;
+
+// shellState: idle, bursting in this update, or in flight with the pixels of
+// its next step, from kShellFlying up. Nothing sets it below idle, and below
+// would count as idle.
+inline constexpr int kShellIdle = 0;
+inline constexpr int kShellBursts = 1;
+inline constexpr int kShellFlying = 2;
+
 // A per-slot array with the bounds 0..50; any other index is an error, never clamped.
 template <class T>
 class SlotArray {
@@ -37,13 +49,13 @@ struct World {
   SlotArray<Double> tankY;
   SlotArray<Single> hullHeading;     // radians; never wrapped
   SlotArray<Single> turretHeading;   // radians, in the battlefield's frame
-  SlotArray<Integer> tankState;      // hit points: 2 placed, 1 hit once, 0 out of play
+  SlotArray<Integer> tankState;      // hit points
   SlotArray<Single> tankSpeed;       // pixels per tick, never negative
   SlotArray<Integer> tankTarget;     // the slot this tank hunts
   SlotArray<Double> shellX;
   SlotArray<Double> shellY;
   SlotArray<Single> shellHeading;
-  SlotArray<Integer> shellState;     // 0 idle, 1 explodes now, 2.. pixels of the next step
+  SlotArray<Integer> shellState;
 
   Integer curTank;      // the slot being worked on; also a loop counter
   Integer loopI;

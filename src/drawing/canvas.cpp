@@ -51,17 +51,23 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double lo, double hix,
     if (p[i] == 0) {
       if (q[i] < 0) return false;
     } else if (const double t = q[i] / p[i]; p[i] < 0) {
-      if (t > t0) t0 = t, e0 = i;
+      if (t > t0) {
+        t0 = t;
+        e0 = i;
+      }
     } else if (t < t1) {
-      t1 = t, e1 = i;
+      t1 = t;
+      e1 = i;
     }
   }
   if (t0 > t1) return false;
   const auto onEdge = [&](int e, double& x, double& y) {
     if (e < 2) {
-      y = y1 + (edge[e] - x1) * (dy / dx), x = edge[e];
+      y = y1 + (edge[e] - x1) * (dy / dx);
+      x = edge[e];
     } else {
-      x = x1 + (edge[e] - y1) * (dx / dy), y = edge[e];
+      x = x1 + (edge[e] - y1) * (dx / dy);
+      y = edge[e];
     }
   };
   if (e1 >= 0) onEdge(e1, x2, y2);  // before the start moves: both read it
@@ -83,7 +89,10 @@ void Canvas::segment(double x1, double y1, double x2, double y2, Pixel pixel) {
   if (std::max({std::abs(x1), std::abs(y1), std::abs(x2), std::abs(y2)}) > kFar) {
     const bool inside = clip(x1, y1, x2, y2, -kMargin, kWidth + kMargin, kHeight + kMargin);
     if (!inside) return;
-    x1 = std::floor(x1), y1 = std::floor(y1), x2 = std::floor(x2), y2 = std::floor(y2);
+    x1 = std::floor(x1);
+    y1 = std::floor(y1);
+    x2 = std::floor(x2);
+    y2 = std::floor(y2);
   }
   auto x = static_cast<long long>(x1), y = static_cast<long long>(y1);
   const auto ex = static_cast<long long>(x2), ey = static_cast<long long>(y2);
@@ -94,14 +103,21 @@ void Canvas::segment(double x1, double y1, double x2, double y2, Pixel pixel) {
   while (x != ex || y != ey) {
     plot(x, y, pixel);
     const long long e2 = 2 * err;
-    if (e2 >= dy) err += dy, x += sx;
-    if (e2 <= dx) err += dx, y += sy;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
   }
 }
 
 void Canvas::Line(Single x1, Single y1, Single x2, Single y2, Colour colour) {
   segment(pixelOf(x1), pixelOf(y1), pixelOf(x2), pixelOf(y2), stored(colour));
-  penX_ = x2, penY_ = y2;
+  penX_ = x2;
+  penY_ = y2;
 }
 
 void Canvas::LineTo(Single x2, Single y2, Colour colour) { Line(penX_, penY_, x2, y2, colour); }
@@ -116,8 +132,10 @@ void Canvas::Circle(Single x, Single y, Single radius, Colour colour) {
   damage_.mark(icx - py, icy - py, icx + py, icy + py);
   while (px <= py) {
     for (const auto& [ox, oy] : {std::pair{px, py}, std::pair{py, px}}) {
-      plot(icx + ox, icy + oy, pixel), plot(icx - ox, icy + oy, pixel);
-      plot(icx + ox, icy - oy, pixel), plot(icx - ox, icy - oy, pixel);
+      plot(icx + ox, icy + oy, pixel);
+      plot(icx - ox, icy + oy, pixel);
+      plot(icx + ox, icy - oy, pixel);
+      plot(icx - ox, icy - oy, pixel);
     }
     ++px;
     if (d < 0) {
@@ -138,5 +156,6 @@ Colour Canvas::Point(Single x, Single y) const {
 void Canvas::Cls() {
   std::fill(pixels_.begin(), pixels_.end(), stored(kWhite));
   damage_.markAll();
-  penX_ = 0, penY_ = 0;
+  penX_ = 0;
+  penY_ = 0;
 }

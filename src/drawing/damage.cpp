@@ -10,8 +10,10 @@ Damage::Damage(int width, int height)
       marked_(static_cast<std::size_t>(columns_) * rows_) {}
 
 void Damage::mark(long long left, long long top, long long right, long long bottom) {
-  left = std::max(left, 0LL), top = std::max(top, 0LL);
-  right = std::min<long long>(right, width_ - 1), bottom = std::min<long long>(bottom, height_ - 1);
+  left = std::max(left, 0LL);
+  top = std::max(top, 0LL);
+  right = std::min<long long>(right, width_ - 1);
+  bottom = std::min<long long>(bottom, height_ - 1);
   if (left > right || top > bottom) return;
   for (long long row = top / kTile; row <= bottom / kTile; ++row) {
     for (long long column = left / kTile; column <= right / kTile; ++column) {

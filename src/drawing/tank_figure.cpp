@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr Double kRingRadius = 5;      // also where the barrel starts
 constexpr Double kOuterReach = 15;     // barrel tip and hull corners
 constexpr Double kFrontCorner = 0.5235987755982989;    // pi/6 either side of the hull heading
 constexpr Double kRearLeftCorner = 2.617993877991495;  // 5pi/6
@@ -29,8 +28,8 @@ void DrawTankFigure(Surface& surface, Double x, Double y, Single hullHeading, Si
   const Double h = hullHeading;
   const Double t = turretHeading;
 
-  surface.Circle(toSingle(x), toSingle(y), static_cast<Single>(kRingRadius), colour);
-  surface.Line(f.px(kRingRadius, t), f.py(kRingRadius, t), f.px(kOuterReach, t), f.py(kOuterReach, t), colour);
+  surface.Circle(toSingle(x), toSingle(y), kTurretRingRadius, colour);
+  surface.Line(f.px(kTurretRingRadius, t), f.py(kTurretRingRadius, t), f.px(kOuterReach, t), f.py(kOuterReach, t), colour);
   // The hull outline, closed back at its front-left corner.
   surface.Line(f.px(kOuterReach, h + kFrontCorner), f.py(kOuterReach, h + kFrontCorner),
                f.px(kOuterReach, h - kFrontCorner), f.py(kOuterReach, h - kFrontCorner), colour);

@@ -4,4 +4,7 @@
 
 #include "core/surface.h"
 
+// Pixels; the barrel starts on the ring.
+inline constexpr Single kTurretRingRadius = 5;
+
 void DrawTankFigure(Surface& surface, Double x, Double y, Single hullHeading, Single turretHeading, Colour colour);

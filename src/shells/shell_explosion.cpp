@@ -40,7 +40,7 @@ void drawRay(Game& game, Integer c, Colour colour) {
 bool caught(const Game& game, Integer c, Integer i) {
   const bool acrossX = game.shellX[c] - kHitHalfSize < game.tankX[i] && game.tankX[i] < game.shellX[c] + kHitHalfSize;
   const bool acrossY = game.shellY[c] - kHitHalfSize < game.tankY[i] && game.tankY[i] < game.shellY[c] + kHitHalfSize;
-  return acrossX && acrossY && game.tankState[i] >= kInPlay;
+  return acrossX && acrossY && game.tankState[i] > kOutOfPlay;
 }
 
 void hit(Game& game, Integer c, Integer i) {

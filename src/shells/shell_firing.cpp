@@ -23,13 +23,13 @@ constexpr int kSlowestShell = 10;  // pixels per tick
 constexpr int kFastestShell = 25;
 
 bool fires(const Game& game, Integer c) {
-  if (c == kPlayerSlot) return game.tankState[c] >= kInPlay && game.fireHeld == kTrue;
+  if (c == kPlayerSlot) return game.tankState[c] > kOutOfPlay && game.fireHeld == kTrue;
   // All are read, so a target slot out of bounds is an error whatever the
   // range. The shooter must be in play too: no wreck or empty slot fires.
   const bool inRange = game.range > kNearestShot && game.range < kFarthestShot;
   const bool locked = turretLocked(game, c);
-  const bool targetInPlay = game.tankState[game.tankTarget[c]] >= kInPlay;
-  const bool shooterInPlay = game.tankState[c] >= kInPlay;
+  const bool targetInPlay = game.tankState[game.tankTarget[c]] > kOutOfPlay;
+  const bool shooterInPlay = game.tankState[c] > kOutOfPlay;
   return inRange && locked && targetInPlay && shooterInPlay;
 }
 

@@ -5,13 +5,6 @@
 
 #include "core/game.h"
 
-// shellState values with a meaning of their own; 2 and more is the flight.
-inline constexpr int kShellIdle = 0;
-inline constexpr int kShellBursts = 1;
-
-// The least tankState of a tank in play.
-inline constexpr int kInPlay = 1;
-
 void ExplodeShell(Game& game);
 void DecideFiring(Game& game);
 void FlyShell(Game& game);

@@ -32,7 +32,7 @@ void Game::Form_MouseUp(Integer button, Single x, Single y) {
   const Single top = toSingle(Double{y} - kPickReach), bottom = toSingle(Double{y} + kPickReach);
   for (loopI = 0; loopI <= MAX_TANK; loopI = loopI + 1) {
     const Integer i = loopI;
-    if (tankState[kPlayerSlot] != 0 || tankState[i] <= 0) continue;
+    if (tankState[kPlayerSlot] != kOutOfPlay || tankState[i] <= kOutOfPlay) continue;
     const Single tx = toSingle(tankX[i]), ty = toSingle(tankY[i]);
     if (left < tx && tx < right && top < ty && ty < bottom) {
       for (curTank = 0; curTank <= MAX_TANK; curTank = curTank + 1) tankTarget[curTank] = i;

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "support/offscreen_frame.h"
+#include "support/offscreen_game.h"
 
 namespace {
 

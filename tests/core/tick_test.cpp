@@ -2,18 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "drawing/tank_figure.h"
-#include "support/offscreen_frame.h"
+#include "support/offscreen_game.h"
 
 namespace {
-
-// Puts a live tank in a slot, far from the edges and from the others.
-void placeTank(Game& game, int slot, double x, double y, float speed) {
-  game.tankState[slot] = 2;
-  game.tankX[slot] = x;
-  game.tankY[slot] = y;
-  game.tankSpeed[slot] = speed;
-  game.tankTarget[slot] = slot;
-}
 
 int levelStarts(const Game& game) { return game.wins.value() + game.losses.value(); }
 
@@ -48,8 +39,11 @@ TEST(TickTest, ALevelEndsOnlyWhenAtMostOneTankLivesAndTheLastOneFoundStandsStill
     OffscreenGame g;
     g.game.enemyCount = 10;
     g.game.losses = 1;
-    double x = 100;
-    for (const auto& [slot, speed] : c.live) placeTank(g.game, slot, x += 150, 300, speed);
+    double x = 100;  // far from the edges and from one another
+    for (const auto& [slot, speed] : c.live) {
+      x += 150;
+      putTank(g.game, slot, {.x = x, .y = 300, .speed = speed});
+    }
     g.game.tmr_Timer();
     EXPECT_EQ(levelStarts(g.game), c.ends ? 2 : 1) << c.name;
   }
@@ -60,9 +54,9 @@ TEST(TickTest, TheNextLevelRequestClearsEveryTankAndTheLevelStartThatFollowsCoun
   Game& game = g.game;
   game.enemyCount = 12;
   game.losses = 1;
-  placeTank(game, 0, 100, 100, 2.0F);
-  placeTank(game, 4, 300, 300, 2.0F);
-  placeTank(game, 9, 500, 500, 2.0F);
+  putTank(game, 0, {.x = 100, .y = 100, .speed = 2.0F});
+  putTank(game, 4, {.x = 300, .y = 300, .speed = 2.0F});
+  putTank(game, 9, {.x = 500, .y = 500, .speed = 2.0F});
   g.frame.setTag("1");
 
   game.tmr_Timer();
@@ -81,7 +75,7 @@ TEST(TickTest, ARequestWithOneStandingTankStartsTheLevelInTheSameTick) {
   OffscreenGame g;
   g.game.enemyCount = 12;
   g.game.losses = 1;
-  placeTank(g.game, 0, 100, 100, 0.0F);
+  putTank(g.game, 0, {100, 100});
   g.frame.setTag("1");
   g.game.tmr_Timer();
   EXPECT_EQ(g.game.losses, 2) << "the request cleared the player before the level start scored it";
@@ -111,9 +105,9 @@ TEST(TickTest, EachLiveTankIsErasedAndRedrawnWhereItNowStandsThePlayerInBlue) {
   OffscreenGame g;
   Game& game = g.game;
   game.enemyCount = 10;
-  placeTank(game, 0, 100.3, 120.6, 0.0F);
-  placeTank(game, 5, 400.5, 300.25, 0.0F);
-  placeTank(game, 8, 600.75, 500.5, 0.0F);
+  putTank(game, 0, {100.3, 120.6});
+  putTank(game, 5, {400.5, 300.25});
+  putTank(game, 8, {600.75, 500.5});
   game.hullHeading[5] = 1.0F;
   game.turretHeading[8] = -2.5F;
   for (int s : {0, 5, 8}) game.DrawSlot(s, kTankBlack);

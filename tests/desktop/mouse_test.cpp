@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
+#include "support/offscreen_game.h"
 #include "ui_support.h"
 
 namespace {
@@ -12,12 +13,6 @@ namespace {
 void movePointer(BattlefieldWindow& frm, QPointF to) {
   QMouseEvent move(QEvent::MouseMove, to, frm.mapToGlobal(to), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&frm, &move);
-}
-
-void placeTank(Game& game, int slot, double x, double y) {
-  game.tankState[slot] = 2;
-  game.tankX[slot] = x;
-  game.tankY[slot] = y;
 }
 
 constexpr int kUntouched = 5;
@@ -95,8 +90,8 @@ TEST(MouseTest, TheLeftButtonHeldFiresAndTheReleaseOfAnyButtonStops) {
 
 TEST(MouseTest, TheRightClickPicksOnlyWhileThePlayerIsDestroyed) {
   PlayerWindow w;
-  placeTank(w.game, 0, 100, 100);
-  placeTank(w.game, 3, 305, 295);
+  putTank(w.game, 0, {100, 100});
+  putTank(w.game, 3, {305, 295});
   EXPECT_EQ(targetsAfterRightClick(w), everySlotTargets(kUntouched)) << "the player lives";
 
   w.game.tankState[0] = 0;
@@ -106,7 +101,7 @@ TEST(MouseTest, TheRightClickPicksOnlyWhileThePlayerIsDestroyed) {
 TEST(MouseTest, ATankExactly20PixelsAwayIsNotPicked) {
   for (const QPointF tank : {QPointF(320, 300), QPointF(280, 300), QPointF(300, 320), QPointF(300, 280)}) {
     PlayerWindow w;
-    placeTank(w.game, 3, tank.x(), tank.y());
+    putTank(w.game, 3, {tank.x(), tank.y()});
     EXPECT_EQ(targetsAfterRightClick(w), everySlotTargets(kUntouched)) << tank.x() << ", " << tank.y();
     w.game.tankX[3] = (tank.x() + kPointer.x()) / 2;
     w.game.tankY[3] = (tank.y() + kPointer.y()) / 2;
@@ -116,10 +111,10 @@ TEST(MouseTest, ATankExactly20PixelsAwayIsNotPicked) {
 
 TEST(MouseTest, WithTwoLiveTanksInsideEverySlotTakesTheHigherOne) {
   PlayerWindow w;
-  placeTank(w.game, 4, 290, 310);
-  placeTank(w.game, 9, 315, 285);
-  placeTank(w.game, 12, 301, 301);
+  putTank(w.game, 4, {290, 310});
+  putTank(w.game, 9, {315, 285});
+  putTank(w.game, 12, {301, 301});
   w.game.tankState[12] = 0;  // a wreck inside is passed over
-  placeTank(w.game, 20, 330, 300);  // outside
+  putTank(w.game, 20, {330, 300});  // outside
   EXPECT_EQ(targetsAfterRightClick(w), everySlotTargets(9));
 }

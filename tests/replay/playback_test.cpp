@@ -10,7 +10,7 @@
 #include "replay/game_seam.h"
 #include "replay/playback.h"
 #include "replay/replay_format.h"
-#include "support/offscreen_frame.h"
+#include "support/offscreen_game.h"
 #include "ui/input_codes.h"
 
 namespace {

@@ -34,7 +34,7 @@ TEST(CombatTest, AWreckSlowsATankThatDrivesIntoIt) {
   Game& game = g.game;
   game.enemyCount = 10;
   game.losses = 1;
-  putTank(game, 6, 200, 300);
+  putTank(game, 6, {200, 300});
   // Two bursts to the right of the tank: their sparks reach no further left than x = 199.
   burstAt(game, 9, 219, 300);
   burstAt(game, 9, 219, 300);
@@ -42,7 +42,7 @@ TEST(CombatTest, AWreckSlowsATankThatDrivesIntoIt) {
 
   // The player rolls right with Up held, its probe starting 4 pixels short of
   // where the wreck's hull can reach, slowly enough to read every pixel on its way.
-  putTank(game, 0, 166, 300);
+  putTank(game, 0, {166, 300});
   game.hullHeading[0] = toSingle(kHalfPi);
   game.keyUp = kTrue;
   game.mouseX = 700;

@@ -46,7 +46,7 @@ TEST(ShellExplosionTest, OnlyACentreStrictlyWithin20PixelsOnBothAxesIsHit) {
   for (const Case& c : cases) {
     OffscreenGame g;
     Game& game = g.game;
-    putTank(game, 4, 300 + c.dx, 300 + c.dy);
+    putTank(game, 4, {300 + c.dx, 300 + c.dy});
     game.tankSpeed[4] = 1.5F;
     burstAt(game, 9, 300, 300);
     EXPECT_EQ(game.tankState[4], c.hit ? 1 : 2) << c.dx << "," << c.dy;
@@ -75,7 +75,7 @@ TEST(ShellExplosionTest, OneBurstHitsEveryTankInsideOnceLowestSlotFirstAndDrawsW
       {40, 282.5, 281, 2, true},
   };
   for (const Tank& t : tanks) {
-    putTank(game, t.slot, t.x, t.y, t.state);
+    putTank(game, t.slot, {t.x, t.y}, t.slot, t.state);
     game.hullHeading[t.slot] = 0.25F * t.slot;
     game.turretHeading[t.slot] = -0.5F * t.slot;
     game.tankSpeed[t.slot] = 2.0F;
@@ -118,7 +118,7 @@ TEST(ShellExplosionTest, OneBurstHitsEveryTankInsideOnceLowestSlotFirstAndDrawsW
 TEST(ShellExplosionTest, TheShooterIsCaughtByItsOwnBurst) {
   OffscreenGame g;
   Game& game = g.game;
-  putTank(game, 0, 200, 200);
+  putTank(game, 0, {200, 200});
   playerFires(game, 0, 0);  // ten pixels per tick, 54 pixels straight down
   game.fireHeld = kFalse;
   game.tankY[0] = 250;      // the tank has driven after its shell
@@ -130,7 +130,7 @@ TEST(ShellExplosionTest, TheShooterIsCaughtByItsOwnBurst) {
 TEST(ShellExplosionTest, ATankOutOfPlayTakesNoHitAndTheBurstDrawsOnlyItsBlast) {
   OffscreenGame g;
   Game& game = g.game;
-  putTank(game, 4, 300, 300, 0);
+  putTank(game, 4, {300, 300}, 4, 0);
   game.hullHeading[4] = 1.25F;
   game.turretHeading[4] = 2.5F;
   DrawTally tally(g.random);
@@ -146,10 +146,10 @@ TEST(ShellExplosionTest, TwoHitsLeaveAGreyWreckThatTheTickNeitherErasesNorHitsAg
   Game& game = g.game;
   game.enemyCount = 10;
   game.losses = 1;
-  putTank(game, 6, 200, 200);
+  putTank(game, 6, {200, 200});
   // Two tanks in play far off keep the level going.
-  putTank(game, 0, 650, 600);
-  putTank(game, 1, 650, 80);
+  putTank(game, 0, {650, 600});
+  putTank(game, 1, {650, 80});
   game.tankTarget[1] = 0;
   game.tankTarget[0] = 1;
 

@@ -18,8 +18,8 @@ constexpr float kTurret = 0.3F;
 
 // A computer tank in slot 3 hunting slot 7, with this tick's aim as given.
 void aimComputerTank(Game& game, double range, double bearing, int targetState, int shooterState) {
-  putTank(game, kShooter, 400.5, 300.25, shooterState);
-  putTank(game, kTarget, 100, 100, targetState);
+  putTank(game, kShooter, {400.5, 300.25}, kShooter, shooterState);
+  putTank(game, kTarget, {100, 100}, kTarget, targetState);
   game.tankTarget[kShooter] = kTarget;
   game.turretHeading[kShooter] = kTurret;
   game.range = range;
@@ -112,7 +112,7 @@ TEST(ShellFiringTest, ThePlayerFiresWhileInPlayWithTheButtonHeldWhateverTheRange
   for (const Case& c : cases) {
     OffscreenGame g;
     Game& game = g.game;
-    putTank(game, 0, 50, 60, c.state);
+    putTank(game, 0, {50, 60}, 0, c.state);
     game.turretHeading[0] = 2.0F;
     game.bearing = 1.0;  // no lock
     game.range = 400;    // beyond a computer tank's reach
@@ -127,7 +127,7 @@ TEST(ShellFiringTest, ThePlayerFiresWhileInPlayWithTheButtonHeldWhateverTheRange
 TEST(ShellFiringTest, WithTheButtonHeldTheNextShotGoesOffInTheTickAfterEachBurst) {
   OffscreenGame g;
   Game& game = g.game;
-  putTank(game, 0, 360, 320);
+  putTank(game, 0, {360, 320});
   std::vector<int> shots;
   game.fireHeld = kTrue;
   game.range = 100;  // 14 pixels per tick at first
@@ -142,7 +142,7 @@ TEST(ShellFiringTest, WithTheButtonHeldTheNextShotGoesOffInTheTickAfterEachBurst
 TEST(ShellFiringTest, AClickThatBeginsAndEndsWhileTheShellFliesFiresNothing) {
   OffscreenGame g;
   Game& game = g.game;
-  putTank(game, 0, 360, 320);
+  putTank(game, 0, {360, 320});
   playerFires(game, 100, 0);
   game.fireHeld = kFalse;
   for (int tick = 1; tick <= 30; ++tick) {

@@ -37,7 +37,7 @@ TEST(ShellFlightTest, ThePlayersRangeGivesTheSpeedAndTheFlightEndsInABurstAfterT
   for (const Case& c : cases) {
     OffscreenGame g;
     Game& game = g.game;
-    putTank(game, 0, 361.5, 225.25);
+    putTank(game, 0, {361.5, 225.25});
     const float turret = 0.7F;
     playerFires(game, c.range, turret);
     ASSERT_EQ(game.shellState[0], c.speed) << c.range;
@@ -66,7 +66,7 @@ TEST(ShellFlightTest, ThePlayersRangeGivesTheSpeedAndTheFlightEndsInABurstAfterT
 TEST(ShellFlightTest, TheShellLeavesAPinkDottedTrailFromTheFiringPointBehindItsRedHead) {
   OffscreenGame g;
   Game& game = g.game;
-  putTank(game, 0, 200.25, 300.4);
+  putTank(game, 0, {200.25, 300.4});
   playerFires(game, 100, 1.2F);
   game.fireHeld = kFalse;
   std::vector<Centre> centres{{200.25, 300.4}};
@@ -89,7 +89,7 @@ TEST(ShellFlightTest, TheShellLeavesAPinkDottedTrailFromTheFiringPointBehindItsR
 TEST(ShellFlightTest, AShellBeyondTheEdgeFliesOnAndBurstsOutThere) {
   OffscreenGame g;
   Game& game = g.game;
-  putTank(game, 0, 5, 5);
+  putTank(game, 0, {5, 5});
   playerFires(game, 400, static_cast<float>(3.141592653589794));  // straight up
   game.fireHeld = kFalse;
   for (int tick = 1; tick <= 25; ++tick) stepShell(game, 0);

@@ -4,18 +4,9 @@
 
 #include <cmath>
 
-#include "support/offscreen_frame.h"
+#include "support/offscreen_game.h"
 
 namespace shells_test {
-
-// A tank at rest at a place, hunting itself.
-inline void putTank(Game& game, int slot, double x, double y, int state = 2) {
-  game.tankState[slot] = state;
-  game.tankX[slot] = x;
-  game.tankY[slot] = y;
-  game.tankSpeed[slot] = 0;
-  game.tankTarget[slot] = slot;
-}
 
 inline void stepShell(Game& game, int slot) {
   game.curTank = slot;

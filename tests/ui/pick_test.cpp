@@ -1,7 +1,7 @@
 // The right-button pick compares in single precision, strictly.
 #include <gtest/gtest.h>
 
-#include "support/offscreen_frame.h"
+#include "support/offscreen_game.h"
 
 namespace {
 

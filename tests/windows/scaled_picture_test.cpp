@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/colours.h"
-#include "support/offscreen_frame.h"
+#include "support/offscreen_game.h"
 #include "windows/picture_blit.h"
 #include "windows/scaled_picture.h"
 

@@ -1,12 +1,7 @@
 #include "recording_surface.h"
 
 #include "core/colours.h"
-
-namespace {
-
-constexpr Single kTurretRingRadius = 5;
-
-}  // namespace
+#include "drawing/tank_figure.h"
 
 void RecordingSurface::Line(Single x1, Single y1, Single x2, Single y2, Colour colour) {
   canvas_.Line(x1, y1, x2, y2, colour);

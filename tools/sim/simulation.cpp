@@ -99,7 +99,7 @@ void Simulation::runTick() {
   // a shell that explodes does not fire in the same call: an idle shell that
   // is now in flight was fired in this tick.
   for (int s = 0; s <= MAX_TANK; ++s) {
-    if (shellsBefore[s] <= 0 && game_.shellState[s] >= 2) ++summary_.shellsFired;
+    if (shellsBefore[s] <= kShellIdle && game_.shellState[s] >= kShellFlying) ++summary_.shellsFired;
   }
   summary_.ticks = tick_;
   summary_.hits = frame_.surface.hits;

@@ -1,0 +1,39 @@
+// A game on an offscreen battlefield, and tanks put on it by hand, for tests.
+#pragma once
+
+#include "core/colours.h"
+#include "core/game.h"
+#include "core/random.h"
+#include "drawing/offscreen_frame.h"
+
+// A game on an offscreen battlefield with a seeded random source.
+struct OffscreenGame {
+  // Each reseed takes the next value of a counting clock.
+  explicit OffscreenGame(std::uint64_t seed = 1) : random(seed, [n = seed]() mutable { return ++n; }) {}
+
+  OffscreenFrame frame;
+  RandomSource random;
+  Game game{frame, random};
+};
+
+// Where a tank stands, how it faces and how fast it goes; what a test leaves
+// out is 0.
+struct Pose {
+  double x, y;
+  float hull = 0, turret = 0, speed = 0;
+};
+
+// A tank put in a slot by hand, hunting `target`, in play with a level
+// start's hit points unless the test gives others.
+inline void putTank(Game& game, int slot, Pose pose, int target, int state = kPlacedState) {
+  game.tankState[slot] = state;
+  game.tankX[slot] = pose.x;
+  game.tankY[slot] = pose.y;
+  game.hullHeading[slot] = pose.hull;
+  game.turretHeading[slot] = pose.turret;
+  game.tankSpeed[slot] = pose.speed;
+  game.tankTarget[slot] = target;
+}
+
+// A tank hunting itself, as no tank may: its next aiming step picks another.
+inline void putTank(Game& game, int slot, Pose pose) { putTank(game, slot, pose, slot); }
