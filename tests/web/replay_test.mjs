@@ -16,7 +16,7 @@ import { after, before, test } from 'node:test';
 import { promisify } from 'node:util';
 import { inflateSync } from 'node:zlib';
 
-import { kTickMs, openBrowser } from './browser.mjs';
+import { gameReady, kTickMs, openBrowser, testPage } from './browser.mjs';
 
 const kSim = process.env.BRASSMOOR_SIM ?? new URL('../../build/default/tools/brassmoor-sim', import.meta.url).pathname;
 const kOver = 'The replay is over.';
@@ -25,7 +25,7 @@ const kStepped = 3;  // ticks stepped while paused, before the battlefield is re
 
 let chromium, played, folder;
 before(async () => {
-  chromium = await openBrowser();
+  chromium = await openBrowser({ folder: testPage });
   folder = await mkdtemp(path.join(tmpdir(), 'brassmoor-replay-'));
   // Played on a still clock, so that the game is the same at every run, with
   // real input of every kind: the pointer, the fire button, an arrow key, both
@@ -144,7 +144,7 @@ test('"Copy link" gives a link that plays the game to its end in a fresh page, t
 test('"Watch replay" plays the game just played', async () => {
   const { page } = played;
   await Promise.all([page.waitForNavigation(), page.click('#watch_replay')]);
-  await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+  await gameReady(page);
   assert.equal(await watchedToTheEnd(page, played.wait), kOver);
 });
 
@@ -201,7 +201,7 @@ async function watchFile(page, file) {
     page.click('#end:not([hidden]) .open-replay, #play:not([hidden]) #playback .open-replay'),
   ]);
   await Promise.all([page.waitForNavigation(), chooser.accept([file])]);
-  await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+  await gameReady(page);
 }
 
 // The RGB pixels of an 8-bit, non-interlaced RGB or RGBA PNG, as Qt writes them.
