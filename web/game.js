@@ -97,17 +97,5 @@ export function gameOf(module) {
       const count = module._bm_take_damage();
       return new Int32Array(module.HEAP32.buffer, module._bm_damage(), count * kNumbersPerRect);
     },
-
-    // For the page's tests: worlds that play seldom reaches.
-    test: {
-      setEnemyCount: (count) => module._bm_test_set_enemy_count(count),
-      setTarget: (slot, target) => module._bm_test_set_target(slot, target),
-      askNextLevel: () => module._bm_test_ask_next_level(),
-      // fireHeld and the aim point, as the mouse handlers left them.
-      mouse: () => {
-        const [fireHeld, x, y] = new Int32Array(module.HEAP32.buffer, module._bm_test_mouse(), 3);
-        return { fireHeld, x, y };
-      },
-    },
   };
 }

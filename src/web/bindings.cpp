@@ -8,69 +8,24 @@
 #include <emscripten/emscripten.h>
 
 #include <ctime>
-#include <optional>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/error_report.h"
-#include "core/game.h"
-#include "core/random.h"
 #include "core/seeded_random.h"
-#include "drawing/offscreen_frame.h"
-#include "replay/game_seam.h"
-#include "replay/playback.h"
 #include "replay/replay_file.h"
-#include "replay/replay_format.h"
-#include "replay/replay_player.h"
 #include "ui/dialog_buttons.h"
 #include "ui/game_options.h"
 #include "ui/score_captions.h"
-
-namespace {
-
-// The page's battlefield: the game on a frame with no window at all. The page
-// calls in with the player's input and the timer's ticks, then reads back
-// what it shows: the pixels painted and where, the timer switch, the dialogs
-// shown and their numbers, and whether the game has ended.
-struct WebBattlefield {
-  OffscreenFrame frm;
-  RandomSource random;
-  Game game{frm, random};
-  GameSeam seam{game};
-  // Quit ends the game for good: a page can neither end its process nor close
-  // its own tab, so from then on every call is refused and the page shows the
-  // final score instead.
-  bool ended = false;
-  // The last damage taken, as left, top, width, height, one rectangle after another.
-  std::vector<int> damage;
-
-  // The game played, as a replay's text so far.
-  std::time_t started = 0;
-  std::ostringstream recording;
-  std::optional<ReplayWriter> writer;
-
-  // Or a replay watched, which the page's timer plays at its pace.
-  std::optional<ReplayPlayer> player;
-  std::optional<Playback> playback;
-  std::string stopSentence;
-};
+#include "web_battlefield.h"
 
 WebBattlefield& battlefield() {
   static WebBattlefield field;
   return field;
 }
 
-// The player's calls, once the game has ended or while a replay is watched.
-bool refused() { return battlefield().ended || battlefield().playback.has_value(); }
-
-// Runs a handler of the game unless the player's calls are refused.
-template <class Handler>
-void handle(const char* name, Handler&& handler) {
-  if (refused()) return;
-  runHandler(name, std::forward<Handler>(handler));
-}
+namespace {
 
 Game& game() { return battlefield().game; }
 Frame& frm() { return battlefield().frm; }
@@ -237,26 +192,3 @@ EMSCRIPTEN_BINDINGS(brassmoor_replays) {
   emscripten::function("playbackStopped", &playbackStopped);
   emscripten::function("playbackSentence", &playbackSentence);
 }
-
-// For the page's tests alone: they put the world where play seldom takes it,
-// so that a test can watch the game handle it.
-extern "C" {
-
-EMSCRIPTEN_KEEPALIVE void bm_test_set_enemy_count(int enemyCount) {
-  handle("test hook", [&] { game().enemyCount = enemyCount; });
-}
-EMSCRIPTEN_KEEPALIVE void bm_test_set_target(int slot, int target) {
-  handle("test hook", [&] { game().tankTarget[slot] = target; });
-}
-// The next-level request alone, with no dialog's button: a level ends at the next tick.
-EMSCRIPTEN_KEEPALIVE void bm_test_ask_next_level() { frm().setTag("1"); }
-// What the mouse handlers set: fireHeld, mouseX, mouseY.
-EMSCRIPTEN_KEEPALIVE const int* bm_test_mouse() {
-  static int mouse[3];
-  mouse[0] = game().fireHeld.value();
-  mouse[1] = game().mouseX.value();
-  mouse[2] = game().mouseY.value();
-  return mouse;
-}
-
-}  // extern "C"

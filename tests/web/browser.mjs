@@ -1,6 +1,8 @@
 // Debian's Chromium, headless, on a page of the browser edition served from
 // its build folder. As root it needs --no-sandbox; with no network, nothing
 // of Google's may be looked up.
+import path from 'node:path';
+
 import puppeteer from 'puppeteer-core';
 
 import { serve } from '../../scripts/serve_web.mjs';
@@ -54,7 +56,13 @@ function stillClock() {
   });
 }
 
+// The release's page; and the test page, the same page whose game also has
+// the hooks that tests call as brassmoor.test, and is brassmoor at the console.
 export const webBuild = process.env.BRASSMOOR_WEB_BUILD ?? new URL('../../build/web', import.meta.url).pathname;
+export const testPage = path.join(webBuild, 'test');
+
+// Resolves once the page's game is ready: "Loading…" has gone.
+export const gameReady = (page) => page.waitForFunction(() => document.getElementById('status').hidden);
 
 // folder: what the server serves; serve(folder) later serves another on the same address.
 export async function openBrowser({ folder = webBuild } = {}) {
@@ -97,7 +105,7 @@ export async function openBrowser({ folder = webBuild } = {}) {
       if (still) await page.evaluateOnNewDocument(stillClock);
       await prepare?.(page);
       await page.goto(url);
-      if (ready) await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+      if (ready) await gameReady(page);
       if (!still) return { page, errors, uncaught };
       const wait = (ms) => page.evaluate((ms) => moveClockOn(ms), ms);
       return { page, errors, uncaught, wait, ticks: (count) => wait(count * kTickMs) };

@@ -6,11 +6,11 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { openBrowser } from './browser.mjs';
+import { openBrowser, testPage } from './browser.mjs';
 
 let chromium;
 before(async () => {
-  chromium = await openBrowser();
+  chromium = await openBrowser({ folder: testPage });
 });
 after(async () => chromium.close());
 

@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { openBrowser } from './browser.mjs';
+import { gameReady, openBrowser } from './browser.mjs';
 
 const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 const kDesktop = { width: 1350, height: 940 };
@@ -36,7 +36,7 @@ test('nothing moves as the page loads, on a phone and with a mouse: the layout s
       });
       await page.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length > 0);
       release();
-      await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+      await gameReady(page);
       await frames(page);
       const shifted = await page.evaluate(() => [...shifted, ...shifts.takeRecords().map((e) => e.value)]);
       assert.deepEqual(shifted, [], `${viewport.width} x ${viewport.height}`);

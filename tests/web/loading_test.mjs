@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { openBrowser, webBuild } from './browser.mjs';
+import { gameReady, openBrowser, webBuild } from './browser.mjs';
 
 let chromium;
 before(async () => {
@@ -54,7 +54,7 @@ test('"Loading…" shows until the game is ready, then gives way to it', async (
   await page.waitForSelector('#status');
   assert.deepEqual(await status(page), { text: 'Loading…', shown: true, failed: false });
   release();
-  await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+  await gameReady(page);
   assert.equal((await status(page)).shown, false);
   assert.deepEqual(errors, []);
   await page.close();

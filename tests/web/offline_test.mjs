@@ -10,7 +10,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
 
-import { kSeed, openBrowser, webBuild } from './browser.mjs';
+import { gameReady, kSeed, openBrowser, webBuild } from './browser.mjs';
 
 const kSource = new URL('../../', import.meta.url).pathname;
 const work = mkdtempSync(join(tmpdir(), 'brassmoor-offline-'));
@@ -100,7 +100,7 @@ test('after one visit the page plays offline; a new release is served whole at t
     await chromium.stopServing();
     await page.setOfflineMode(true);
     await page.goto(`${chromium.address}?seed=${kSeed}&from=home`);
-    await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+    await gameReady(page);
     assert.equal(await releaseShown(page), first.name, 'offline');
     assert.ok(await plays(played), 'and plays');
     assert.deepEqual(played.errors, [], 'no error, online or offline');

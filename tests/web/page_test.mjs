@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { kSeed, openBrowser, picture, playerAt } from './browser.mjs';
+import { kSeed, openBrowser, picture, playerAt, testPage } from './browser.mjs';
 
 const kWhite = '255,255,255';
 const kBlack = '0,0,0';
@@ -15,7 +15,7 @@ const kSettle = 16;  // ticks
 
 let chromium;
 before(async () => {
-  chromium = await openBrowser();
+  chromium = await openBrowser({ folder: testPage });
 });
 after(async () => chromium.close());
 

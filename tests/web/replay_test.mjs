@@ -1,5 +1,7 @@
-// Replays on the page: a seeded game played, quit and kept; saved as a file
-// that the native simulator plays holding every check; carried in a link
+// Replays on the page: a seeded game played with real input, quit and kept;
+// saved as a file that the native simulator plays holding every check, and
+// the page to its end (BRASSMOOR_KEEP_REPLAY=PATH writes that file to PATH:
+// so tests/replays/page.replay is recorded again); carried in a link
 // that a fresh page plays to its end whatever the player presses meanwhile,
 // and watched again from the end screen; and a replay that cannot be read
 // told in one sentence. Every replay of the corpus, opened with the picker,
@@ -7,14 +9,14 @@
 // picture of that tick, pixel for pixel.
 import assert from 'node:assert/strict';
 import { execFile } from 'node:child_process';
-import { mkdtemp, readFile, readdir, rm, writeFile } from 'node:fs/promises';
+import { copyFile, mkdtemp, readFile, readdir, rename, rm, writeFile } from 'node:fs/promises';
 import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { promisify } from 'node:util';
 import { inflateSync } from 'node:zlib';
 
-import { openBrowser } from './browser.mjs';
+import { gameReady, kTickMs, openBrowser, testPage } from './browser.mjs';
 
 const kSim = process.env.BRASSMOOR_SIM ?? new URL('../../build/default/tools/brassmoor-sim', import.meta.url).pathname;
 const kOver = 'The replay is over.';
@@ -23,24 +25,39 @@ const kStepped = 3;  // ticks stepped while paused, before the battlefield is re
 
 let chromium, played, folder;
 before(async () => {
-  chromium = await openBrowser();
+  chromium = await openBrowser({ folder: testPage });
   folder = await mkdtemp(path.join(tmpdir(), 'brassmoor-replay-'));
+  // Played on a still clock, so that the game is the same at every run, with
+  // real input of every kind: the pointer, the fire button, an arrow key, both
+  // dialogs each shown and left, and a pause.
   played = await chromium.open(undefined, {
+    still: true,
     // The page's copy, as the clipboard was given it.
     prepare: (page) => page.evaluateOnNewDocument(() => {
       Object.defineProperty(navigator.clipboard, 'writeText', { value: async (text) => { globalThis.copied = text; } });
     }),
   });
-  const { page } = played;
-  const ticks = (n) => page.waitForFunction((line) => brassmoor.recording().includes(line), {}, `\n${n} check `);
+  const { page, ticks } = played;
   const field = await page.$eval('#frm', (c) => c.getBoundingClientRect().toJSON());
+  await page.mouse.move(field.x + 300, field.y + 200);
   await page.keyboard.down('ArrowUp');
   await ticks(40);
-  await page.mouse.move(field.x + 300, field.y + 200);
+  await page.mouse.move(field.x + 500, field.y + 400);
   await page.mouse.down();
-  await ticks(80);
-  await page.mouse.up();
+  await ticks(40);
   await page.keyboard.up('ArrowUp');
+  await page.mouse.up();
+  await ticks(20);
+  await page.keyboard.press('Escape');
+  await page.click('#frm_winlose [data-control="Command1"]');
+  await ticks(5);
+  await page.keyboard.press('p');
+  await ticks(5);  // paused: no tick runs
+  await page.keyboard.press('p');
+  await ticks(5);
+  await page.keyboard.press('F1');
+  await page.click('#frm_help [data-control="Command1"]');
+  await ticks(30);
   await page.keyboard.press('Escape');
   await page.click('#frm_winlose [data-control="btn_quit"]');
   await page.waitForSelector('#end:not([hidden])');
@@ -51,9 +68,12 @@ after(async () => {
 });
 
 // Watches to the end at the fastest, and tells the sentence it stops with.
-async function watchedToTheEnd(page) {
+// On a still clock, `wait` moves it on by one period, in which the fastest
+// pace, which plays for as long as the clock allows, plays the whole replay.
+async function watchedToTheEnd(page, wait) {
   await page.waitForSelector('#playback:not([hidden])');
   await page.click('#playback [data-control="Fastest"]');
+  await wait?.(kTickMs);
   await page.waitForFunction(() => document.getElementById('playback_sentence').textContent !== '');
   return page.$eval('#playback_sentence', (p) => p.textContent);
 }
@@ -77,7 +97,7 @@ test('the game quit is kept among the last twenty, whole, and listed on the end 
   assert.equal(kept.newest, String(kept.kKeptGames));
 });
 
-test('"Save replay" downloads a file named by date and time, which brassmoor-sim plays holding every check', async () => {
+test('"Save replay" downloads a file named by date and time, holding the input of every kind played, which brassmoor-sim plays holding every check and the page to its end', async () => {
   const session = await chromium.browser.target().createCDPSession();
   await session.send('Browser.setDownloadBehavior', { behavior: 'allowAndName', downloadPath: folder, eventsEnabled: true });
   const begun = new Promise((done) => session.once('Browser.downloadWillBegin', done));
@@ -86,8 +106,21 @@ test('"Save replay" downloads a file named by date and time, which brassmoor-sim
   const { suggestedFilename, guid } = await begun;
   await saved;
   assert.match(suggestedFilename, /^\d{4}-\d\d-\d\d_\d{6}\.replay$/);
+  const file = path.join(folder, suggestedFilename);
+  await rename(path.join(folder, guid), file);
+  const text = await readFile(file, 'utf8');
+  for (const kind of ['move', 'down', 'up', 'keydown', 'keyup', 'key', 'back', 'close']) {
+    assert.match(text, new RegExp(`^(\\d+ )?${kind}( |$)`, 'm'), `a line of ${kind}`);
+  }
   // Exits 0 when every check holds.
-  await promisify(execFile)(kSim, ['--replay', path.join(folder, guid)]);
+  await promisify(execFile)(kSim, ['--replay', file]);
+  const { page, errors } = await quitPage();
+  await watchFile(page, file);
+  assert.equal(await watchedToTheEnd(page), kOver);
+  assert.deepEqual(errors, []);
+  await page.close();
+  // How the corpus's page.replay is renewed: BRASSMOOR_KEEP_REPLAY=PATH keeps this file there.
+  if (process.env.BRASSMOOR_KEEP_REPLAY) await copyFile(file, process.env.BRASSMOOR_KEEP_REPLAY);
 });
 
 test('"Copy link" gives a link that plays the game to its end in a fresh page, the player\'s input refused', async () => {
@@ -111,8 +144,8 @@ test('"Copy link" gives a link that plays the game to its end in a fresh page, t
 test('"Watch replay" plays the game just played', async () => {
   const { page } = played;
   await Promise.all([page.waitForNavigation(), page.click('#watch_replay')]);
-  await page.waitForFunction(() => globalThis.brassmoor !== undefined);
-  assert.equal(await watchedToTheEnd(page), kOver);
+  await gameReady(page);
+  assert.equal(await watchedToTheEnd(page, played.wait), kOver);
 });
 
 test('a damaged link or a file that is no replay is told in one sentence, and plays nothing', async () => {
@@ -168,7 +201,7 @@ async function watchFile(page, file) {
     page.click('#end:not([hidden]) .open-replay, #play:not([hidden]) #playback .open-replay'),
   ]);
   await Promise.all([page.waitForNavigation(), chooser.accept([file])]);
-  await page.waitForFunction(() => globalThis.brassmoor !== undefined);
+  await gameReady(page);
 }
 
 // The RGB pixels of an 8-bit, non-interlaced RGB or RGBA PNG, as Qt writes them.

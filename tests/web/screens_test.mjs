@@ -6,7 +6,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { kSeed, openBrowser, playerAt } from './browser.mjs';
+import { kSeed, openBrowser, playerAt, testPage } from './browser.mjs';
 
 const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 const kPhones = [
@@ -17,7 +17,7 @@ const kField = { width: 723, height: 651 };
 
 let chromium;
 before(async () => {
-  chromium = await openBrowser();
+  chromium = await openBrowser({ folder: testPage });
 });
 after(async () => chromium.close());
 
