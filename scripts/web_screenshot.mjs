@@ -4,7 +4,9 @@
 // a finger on the pad's Up and one on the battlefield.
 // Usage: node scripts/web_screenshot.mjs [DESKTOP_PNG PHONE_PNG]
 //        (default: docs/browser.png docs/browser-phone.png)
-import { openBrowser, sleep } from '../tests/web/browser.mjs';
+import { setTimeout as sleep } from 'node:timers/promises';
+
+import { openBrowser } from '../tests/web/browser.mjs';
 
 const [desktopPng = 'docs/browser.png', phonePng = 'docs/browser-phone.png'] = process.argv.slice(2);
 const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
