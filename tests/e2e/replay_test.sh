@@ -10,7 +10,9 @@
 #   dialogs  the pointer, fire, Up, Esc and Back, P, F1 and Close, Quit (the desktop's)
 #   pick     the blue tank lost untouched, then a right-click on a live tank, Quit (Windows')
 # BRASSMOOR_SIM: the simulator that draws pictures (the desktop's, for either edition).
-# KEEP: where to copy the recorded replay (to renew tests/replays/desktop.replay or windows.replay).
+# KEEP: where to copy the recorded replay, to renew the corpus: tests/replays/desktop.replay
+#   from the dialogs on the desktop, tests/replays/windows.replay from the pick under Wine
+#   (windows_e2e_replay's command, with the path added).
 set -Eeuo pipefail
 
 play=$1
