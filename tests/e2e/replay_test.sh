@@ -82,11 +82,12 @@ paused=${BASH_REMATCH[1]}
 tick=$((paused + kStepped))
 shown_from=$("shown_$play")
 [ "$tick" -ge "$shown_from" ] || tick=$shown_from
-for _ in $(seq $((tick - paused))); do press Right; done
+# shellcheck disable=SC2046  # one Right a tick
+press $(printf 'Right %.0s' $(seq $((tick - paused))))
 title_shows "Paused, tick $tick"
 "$sim" --replay "$replay" --png "$artefacts/sim" --every "$tick" >/dev/null
 simulated=$(printf '%s/sim/tick-%07d.png' "$artefacts" "$tick")
-# Wine puts a window's drawing on the screen in its own time, after the title.
+# Under Wine a window's drawing can reach the screen a moment after its title.
 until_shown "paused-at-$tick" shows_simulated ||
   fail "$differing pixels of the window at tick $tick differ from $simulated"
 echo "the window at tick $tick: $differing pixels differ from the simulator's picture"
