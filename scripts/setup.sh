@@ -30,13 +30,13 @@ web_packages=(
 # What the tests add: their frameworks and benchmarks; the Debian package
 # (CPack's DEB generator runs `file`), judged by lintian and appstreamcli as
 # Debian and the software centres judge it; an X server of the end-to-end
-# test's own with a window manager, input and screenshots; the browser
-# edition's tests in Debian's Chromium.
+# test's own with a window manager, input and screenshots, and jq to read the
+# simulator's traces; the browser edition's tests in Debian's Chromium.
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   time
   dpkg-dev desktop-file-utils file lintian appstream
-  xvfb xauth openbox xdotool x11-utils imagemagick
+  xvfb xauth openbox xdotool x11-utils imagemagick jq
   chromium
 )
 
