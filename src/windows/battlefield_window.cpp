@@ -136,10 +136,10 @@ void BattlefieldWindow::runTick() {
 void BattlefieldWindow::timerDue() {
   if (!tmr.takeTick()) return;
   if (watcher_) {
-    watcher_->period();
-  } else {
-    runTick();
+    watcher_->period();  // it shows the battlefield before its title tells the tick
+    return;
   }
+  runTick();
   showDamage();
 }
 
@@ -155,10 +155,7 @@ bool BattlefieldWindow::heldFromGame(const MSG& message) {
   const UINT m = message.message;
   const bool key = m >= WM_KEYFIRST && m <= WM_KEYLAST;
   const bool click = (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCLBUTTONDOWN && m <= WM_NCXBUTTONDBLCLK);
-  if (m == WM_KEYDOWN && message.wParam <= kLastVirtualKey) {
-    watcher_->keyPressed(static_cast<int>(message.wParam));
-    showDamage();
-  }
+  if (m == WM_KEYDOWN && message.wParam <= kLastVirtualKey) watcher_->keyPressed(static_cast<int>(message.wParam));
   return key || click;
 }
 
@@ -273,8 +270,7 @@ void BattlefieldWindow::fitTo(int dpi, const RECT* suggested) {
   InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
-// Only what the game drew goes to the screen, and at once: each damaged box
-// straight onto the window.
+// At once, each damaged box straight onto the window.
 void BattlefieldWindow::showDamage() {
   const std::vector<PixelRect>& damage = screen_.refresh(canvas_.takeDamage());
   if (damage.empty()) return;

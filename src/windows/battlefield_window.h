@@ -69,6 +69,8 @@ class BattlefieldWindow final : public Frame {
   void watch(Watcher& watcher);
   // One tick as the timer runs it; what it drew is shown after the period.
   void runTick();
+  // Only what the game drew since the last call goes to the screen.
+  void showDamage();
 
   // For the event loop: signalled when a tick is due. timerDue() takes it and
   // runs it, if the timer is still on, and puts what it drew on the screen.
@@ -90,7 +92,6 @@ class BattlefieldWindow final : public Frame {
   DialogWindow::Clicks playerClicks(DialogWindow::Clicks clicks);
   void quit();
   void fitTo(int dpi, const RECT* suggested);
-  void showDamage();
   void paint();
 
   Canvas canvas_;

@@ -47,7 +47,10 @@ void ReplayWatch::keyPressed(Integer virtualKey) {
   showStatus();
 }
 
+// The screen first, so that the title never tells a tick the battlefield does
+// not show yet.
 void ReplayWatch::showStatus() {
+  frm_.showDamage();
   const std::string status = playback_.status();
   if (status == shownStatus_) return;
   shownStatus_ = status;
