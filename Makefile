@@ -1,12 +1,12 @@
 # The commands the README names: `make run` and `make test`; and for the
 # developers `make web`, `make run-web`, `make windows`, `make test-sanitize`,
-# `make bench`, `make audit`, `make package` and `make fuzz`. Each installs what is
+# `make bench`, `make audit`, `make package`, `make fuzz` and `make mutants`. Each installs what is
 # missing, configures and builds before it acts: `make run` only what the
 # desktop game needs, in build/game; the others everything the tests need as well.
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: fuzz run test test-sanitize bench audit package setup-game setup-web setup-test setup-windows setup-audit game build web run-web windows
+.PHONY: fuzz mutants run test test-sanitize bench audit package setup-game setup-web setup-test setup-windows setup-audit game build web run-web windows
 
 run: game
 	build/game/src/desktop/brassmoor
@@ -60,6 +60,14 @@ FUZZ_RUNS ?= 1000000
 fuzz: build
 	@bash scripts/setup.sh fuzz
 	bash tests/fuzz/fuzz_replay_reader.sh $(FUZZ_RUNS)
+
+# The tests' strength: a seeded draw of small faults put into the game
+# library, one at a time, each built and held to the fast tests; prints the
+# share they catch and lists the survivors in build/mutants/.
+MUTANTS ?= 150
+mutants: build
+	@bash scripts/setup.sh mutants
+	python3 scripts/mutants.py --count $(MUTANTS)
 
 # Lighthouse 12's four scores of the page as make run-web serves it, on its
 # mobile profile and its desktop one. Not a test: scores vary a little from

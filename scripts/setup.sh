@@ -6,6 +6,7 @@
 #   scripts/setup.sh test      everything make test builds and runs, the game's needs included
 #   scripts/setup.sh audit     Lighthouse's audit of the browser edition (make audit)
 #   scripts/setup.sh fuzz      fuzzing the replay reader (make fuzz)
+#   scripts/setup.sh mutants   the tests' strength against small faults (make mutants)
 # Debian packages through apt-get; for the tests and the audit also their npm
 # packages at the versions their package-lock.json pins. Idempotent: apt-get
 # and npm run only when something is missing.
@@ -52,6 +53,9 @@ audit_packages=(chromium)
 # libFuzzer comes with clang's run-time libraries.
 fuzz_packages=(clang libclang-rt-14-dev)
 
+# The faults are put in and counted by a Python script.
+mutants_packages=(python3)
+
 # The lists each purpose installs, by name: game stands for game_packages.
 declare -A lists_of=(
   [game]="game"
@@ -60,6 +64,7 @@ declare -A lists_of=(
   [test]="game web test windows"
   [audit]="game web audit"
   [fuzz]="game test fuzz"
+  [mutants]="game test mutants"
 )
 
 purpose=${1:-}
