@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
   floor.setMouseTracking(true);  // pointer moves reach it as they reach the game
   QTimer tick;
   tick.setTimerType(Qt::PreciseTimer);
-  tick.setInterval(BattlefieldWindow::kTickMilliseconds);
+  tick.setInterval(kTickInterval);
   QObject::connect(&tick, &QTimer::timeout, [] {});
   tick.start();
   floor.show();

@@ -41,7 +41,7 @@ int main() {
                SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(hwnd, SW_SHOW);
 
-  TickTimer tick(BattlefieldWindow::kTickInterval);
+  TickTimer tick(kTickInterval);
   tick.setEnabled(true);
   const HANDLE due = tick.handle();
   for (;;) {

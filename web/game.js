@@ -2,18 +2,19 @@
 // game's own codes, the tick, the dialog buttons, the reads the view needs,
 // and the game's replay, recorded or watched.
 // Every rule is in the compiled game; this only passes values across. The
-// game's tables come with it: the battlefield's size, the dialogs' layout and
-// the input codes.
+// game's tables come with it: the battlefield's size, the tick's interval, the
+// dialogs' layout and the input codes.
 
 const kBytesPerPixel = 4;  // red, green, blue, alpha
 const kNumbersPerRect = 4;  // left, top, width, height
 
 export function gameOf(module) {
   const text = (pointer) => module.UTF8ToString(pointer);
-  const { battlefield: [width, height], dialogs, codes } = JSON.parse(text(module._bm_tables()));
+  const { battlefield: [width, height], tickMilliseconds, dialogs, codes } = JSON.parse(text(module._bm_tables()));
   return {
     width,  // the battlefield, in pixels
     height,
+    tickMilliseconds,  // while the timer is on
     // In the game's order, each with its name, title, client size, controls in
     // tab order, and the control that takes the focus at every showing.
     dialogs,

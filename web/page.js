@@ -17,8 +17,6 @@ import { Ticker } from './ticker.js';
 import { listenForTouch, showTouchControls } from './touch.js';
 import { View } from './view.js';
 
-const kTickMilliseconds = 25;
-
 const byId = (id) => document.getElementById(id);
 
 // makeGame(module) gives the game's calls from the compiled module.
@@ -84,7 +82,7 @@ export async function playPage(makeGame) {
     const ticker = new Ticker(() => {
       game.tick();
       view.show();
-    }, kTickMilliseconds);
+    }, game.tickMilliseconds);
 
     // After anything the player did: show it, and follow the timer switch.
     // A replay watched takes none of it, and has a timer of its own.
@@ -134,7 +132,7 @@ export async function playPage(makeGame) {
     after();
     if (watching) {
       document.documentElement.classList.add('watching');
-      watchReplay(document, game, view, kTickMilliseconds);
+      watchReplay(document, game, view, game.tickMilliseconds);
       layout.place();  // the playback's controls beside the battlefield
     }
     // Last, once all is wired: "Loading…" goes, which the page's tests wait for.

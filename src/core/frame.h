@@ -4,11 +4,15 @@
 // hand the game an offscreen one.
 #pragma once
 
+#include <chrono>
 #include <string>
 
 #include "core/dialogs.h"
 #include "core/numeric.h"
 #include "core/surface.h"
+
+// While the battlefield's timer is on, it ticks at this interval.
+inline constexpr std::chrono::milliseconds kTickInterval{25};
 
 class Frame {
  public:

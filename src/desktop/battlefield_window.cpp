@@ -28,7 +28,7 @@ BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, RandomSource rando
 
   tmr.setObjectName("tmr");
   tmr.setTimerType(Qt::PreciseTimer);
-  tmr.setInterval(kTickMilliseconds);
+  tmr.setInterval(kTickInterval);
   connect(&tmr, &QTimer::timeout, &heldReleases_, &KeyReleaseHoldBack::tickDue);
   tmr.start();
 
@@ -63,7 +63,7 @@ void BattlefieldWindow::tickBy(std::function<void()> period) {
   disconnect(&tmr, &QTimer::timeout, &heldReleases_, &KeyReleaseHoldBack::tickDue);
   pace_.setObjectName("pace");
   pace_.setTimerType(Qt::PreciseTimer);
-  pace_.setInterval(kTickMilliseconds);
+  pace_.setInterval(kTickInterval);
   connect(&pace_, &QTimer::timeout, this, [this, period = std::move(period)] {
     period();
     repaintDamage();

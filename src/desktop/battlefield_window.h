@@ -26,8 +26,6 @@ class BattlefieldWindow : public QWidget, public Frame {
   Q_OBJECT
 
  public:
-  static constexpr int kTickMilliseconds = 25;
-
   // Quit in the result dialog ends the process through exitProcess; random is
   // the game's random source, seeded or not.
   explicit BattlefieldWindow(ProcessExit exitProcess = endProcessAtOnce, RandomSource random = RandomSource(),

@@ -25,9 +25,6 @@ MouseArgs at(const QMouseEvent& event, int button) {
   return {button, static_cast<Single>(pixel.x()), static_cast<Single>(pixel.y())};
 }
 
-// The highest character code a typed character may have.
-constexpr char16_t kLastCharacterCode = 255;
-
 }  // namespace
 
 MouseArgs buttonChange(const QMouseEvent& event) { return at(event, buttonCode(event.button())); }
@@ -63,7 +60,7 @@ std::optional<Integer> playbackKeyCode(const QKeyEvent& event) {
 
 std::optional<Integer> keyAscii(const QKeyEvent& event) {
   const QString text = event.text();
-  if (text.size() == 1 && text[0].unicode() <= kLastCharacterCode) return text[0].unicode();
+  if (text.size() == 1 && text[0].unicode() <= kLastAscii) return text[0].unicode();
   // Some platforms give Enter and Esc no text; they still type their control codes.
   switch (event.key()) {
     case Qt::Key_Return:

@@ -1,5 +1,5 @@
-// The battlefield's size, the dialogs' layout and the input codes, written once as JSON for the page
-// to read at start-up.
+// The battlefield's size, the tick's interval, the dialogs' layout and the input codes, written once
+// as JSON for the page to read at start-up.
 #include "web/tables.h"
 
 #include <emscripten/emscripten.h>
@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/frame.h"
 #include "drawing/canvas.h"
 #include "json_text.h"
 #include "ui/input_codes.h"
@@ -63,13 +64,14 @@ std::string codes() {
 
 std::span<const Dialog* const> pageDialogs() { return kPageDialogs; }
 
-// {"battlefield": [width, height], "dialogs": [...in page order], "codes": {name: code}}
+// {"battlefield": [width, height], "tickMilliseconds": 25, "dialogs": [...in page order],
+//  "codes": {name: code}}
 extern "C" EMSCRIPTEN_KEEPALIVE const char* bm_tables() {
   static const std::string json = [] {
     std::string dialogs;
     for (const Dialog* d : kPageDialogs) dialogs += (dialogs.empty() ? "" : ",") + dialog(*d);
     return "{\"battlefield\":[" + std::to_string(Canvas::kWidth) + "," + std::to_string(Canvas::kHeight) +
-           "],\"dialogs\":[" + dialogs + "],\"codes\":" + codes() + "}";
+           "],\"tickMilliseconds\":" + std::to_string(kTickInterval.count()) + ",\"dialogs\":[" + dialogs + "],\"codes\":" + codes() + "}";
   }();
   return json.c_str();
 }

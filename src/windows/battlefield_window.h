@@ -28,8 +28,6 @@
 
 class BattlefieldWindow final : public Frame {
  public:
-  static constexpr std::chrono::milliseconds kTickInterval{25};
-
   // What watches a replay in the window: it takes every period of the
   // window's timer and every key the player presses, by virtual-key code.
   class Watcher {

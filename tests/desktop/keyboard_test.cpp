@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kPlayer = 0;
 // A whole tick period and more: a tick would have come by then if the timer ran.
-constexpr int kSeveralTicks = 4 * BattlefieldWindow::kTickMilliseconds;
+constexpr int kSeveralTicks = 4 * static_cast<int>(kTickInterval.count());
 
 QString caption(const char* dialog, const char* label) { return control<QLabel>(dialog, label)->text(); }
 
