@@ -23,5 +23,7 @@ inline constexpr int kEnterAscii = 13;
 inline constexpr int kEscAscii = 27;
 inline constexpr int kUpperPAscii = 80;
 inline constexpr int kLowerPAscii = 112;
+// A typed character of a higher code reaches no handler.
+inline constexpr int kLastAscii = 255;
 
 }  // namespace input_codes

@@ -8,9 +8,6 @@ namespace {
 
 using namespace input_codes;
 
-// The highest character code a typed character may have.
-constexpr WPARAM kLastCharacterCode = 255;
-
 struct HeldButton {
   WPARAM flag;
   int button;
@@ -55,7 +52,7 @@ std::optional<Integer> keyCode(WPARAM virtualKey) {
 }
 
 std::optional<Integer> keyAscii(WPARAM character) {
-  if (character <= kLastCharacterCode) return static_cast<int>(character);
+  if (character <= static_cast<WPARAM>(kLastAscii)) return static_cast<int>(character);
   return std::nullopt;
 }
 
