@@ -68,7 +68,7 @@ def places(tree):
                     bumped = str(int(value) + 1) + (m.group(2) or "")
                     found.append((relative, number, line[:m.start()] + bumped + line[m.end():],
                                   f"{m.group()} -> {bumped}"))
-                if STATEMENT.match(code) and not code.rstrip().endswith(("(", ",")):
+                if STATEMENT.match(code):
                     found.append((relative, number, None, "statement left out"))
     return found
 
