@@ -6,36 +6,38 @@
 PRESET ?= default
 BUILD  := build/$(PRESET)
 
-.PHONY: fuzz mutants run test test-sanitize bench audit package setup-game setup-web setup-test setup-windows setup-audit game build web run-web windows
+# The editions beside the desktop's, each a folder of src/ with a preset and a
+# set-up list of the same name: `make NAME` sets up, configures and builds
+# one; `make test` builds them all, and runs the tests of each that has a
+# test preset of its own.
+EDITIONS := web windows
+
+.PHONY: fuzz mutants run test test-sanitize bench audit package game build run-web $(EDITIONS)
 
 run: game
 	build/game/src/desktop/brassmoor
 
-# The desktop game alone, in a build folder of its own.
-game: setup-game
-	cmake --preset game
-	cmake --build --preset game
-
-# Every edition: the browser's tests run against build/web, the Windows
-# edition's under Wine.
-test: build web windows
+# Every edition: the browser's tests run in this build against build/web,
+# the Windows edition's under Wine.
+test: build $(EDITIONS)
 	ctest --preset $(PRESET)
-	ctest --preset windows
+	for edition in $(EDITIONS); do \
+	  if ctest --list-presets | grep -q "\"$$edition\""; then ctest --preset $$edition || exit; fi; \
+	done
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitize:
 	$(MAKE) test PRESET=sanitize
 
-# The browser edition: build/web/index.html with its script and WebAssembly.
-web: setup-web
-	cmake --preset web
-	cmake --build --preset web
-
-# The Windows edition, cross-built with mingw-w64: build/windows/src/windows/brassmoor.exe.
-# Its tests hold its simulator to this build's.
-windows: setup-windows
-	cmake --preset windows -DBRASSMOOR_LINUX_SIM=$(CURDIR)/$(BUILD)/tools/brassmoor-sim
-	cmake --build --preset windows
+# The desktop game alone, in a build folder of its own, and each edition:
+# the browser's build/web/index.html with its script and WebAssembly, the
+# Windows edition's build/windows/src/windows/brassmoor.exe, cross-built with
+# mingw-w64. NAME_configure adds to an edition's configure.
+game $(EDITIONS): %: setup-%
+	cmake --preset $* $($*_configure)
+	cmake --build --preset $*
+# The Windows edition's tests hold its simulator to this build's.
+windows_configure = -DBRASSMOOR_LINUX_SIM=$(CURDIR)/$(BUILD)/tools/brassmoor-sim
 
 # Serves build/web on 127.0.0.1 and prints the address to open.
 run-web: web
@@ -57,16 +59,14 @@ bench: build web
 
 # A million runs of libFuzzer on the replay reader, with clang's sanitizers.
 FUZZ_RUNS ?= 1000000
-fuzz: build
-	@bash scripts/setup.sh fuzz
+fuzz: build setup-fuzz
 	bash tests/fuzz/fuzz_replay_reader.sh $(FUZZ_RUNS)
 
 # The tests' strength: a seeded draw of small faults put into the game
 # library, one at a time, each built and held to the fast tests; prints the
 # share they catch and lists the survivors in build/mutants/.
 MUTANTS ?= 150
-mutants: build
-	@bash scripts/setup.sh mutants
+mutants: build setup-mutants
 	python3 scripts/mutants.py --count $(MUTANTS)
 
 # Lighthouse 12's four scores of the page as make run-web serves it, on its
@@ -85,17 +85,6 @@ build: setup-test
 	cmake --preset $(PRESET)
 	cmake --build --preset $(PRESET)
 
-setup-game:
-	@bash scripts/setup.sh game
-
-setup-web:
-	@bash scripts/setup.sh web
-
-setup-test:
-	@bash scripts/setup.sh test
-
-setup-windows:
-	@bash scripts/setup.sh windows
-
-setup-audit:
-	@bash scripts/setup.sh audit
+# What a purpose needs, installed where missing (scripts/setup.sh names them).
+setup-%:
+	@bash scripts/setup.sh $*

@@ -6,13 +6,11 @@
 # needs libstdc++-6, libgcc_s_seh-1 and libwinpthread-1 beside it, and under
 # Wine a missing DLL ends it with status 53 and no message.
 add_link_options(-static)
-# Nothing here is Qt's.
-set(CMAKE_AUTOMOC OFF)
 
 add_subdirectory(src)
 add_subdirectory(tools)
 add_subdirectory(bench)
-include(cmake/windows_package.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/package.cmake)
 
 # GoogleTest from Debian's sources, built for Windows with the rest.
 find_path(BRASSMOOR_GOOGLETEST_DIR googletest/CMakeLists.txt REQUIRED NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
