@@ -1,18 +1,16 @@
-// Tanks on a real offscreen battlefield, run by the tick or by its walk: the probe
-// reads the picture, hunters close in, and a coasting last tank ends the level.
+// Tanks on a real offscreen battlefield, run by the tick or by its walk:
+// hunters close in, and a coasting last tank ends the level.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
 #include "core/colours.h"
-#include "drawing/tank_figure.h"
 #include "tank_setup.h"
 
 namespace {
 
 constexpr double kHalfPi = 1.570796326794897;
-constexpr double kPi = 3.141592653589794;
 constexpr double kTwoPi = 6.283185307179588;
 
 // The tick's walk over two live computer tanks without their shells: aim,
