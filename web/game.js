@@ -73,6 +73,7 @@ const handlerCalls = (module) => ({
   keyPress: (keyAscii) => module._bm_key_press(keyAscii),
   keyDown: (keyCode) => module._bm_key_down(keyCode),
   keyUp: (keyCode) => module._bm_key_up(keyCode),
+  releaseArrows: () => module._bm_release_arrows(),
   ended: () => module._bm_ended() !== 0,
   timerEnabled: () => module._bm_timer_enabled() !== 0,
 });

@@ -61,7 +61,7 @@ export function listenForInput(doc, canvas, game, after) {
     after();
   };
   listenForKeys(doc, game, keys, send);
-  releaseArrowsOnFocusLoss(doc, canvas, game, keys, send);
+  releaseArrowsOnFocusLoss(doc, canvas, game, send);
   listenForPointers(doc.defaultView, canvas, game, send);
 
   // The keys of the table by their DOM names, for on-screen controls.
@@ -91,11 +91,9 @@ function listenForKeys(doc, game, keys, send) {
   });
 }
 
-function releaseArrowsOnFocusLoss(doc, canvas, game, keys, send) {
-  const arrows = [...keys].filter(([key]) => key.startsWith('Arrow')).map(([, { keyCode }]) => keyCode);
-  // Their key-ups now go elsewhere: the arrows count as released, or the
-  // player's tank would drive on by itself.
-  const releaseArrows = () => send(() => arrows.forEach((code) => game.keyUp(code)));
+// Their key-ups now go elsewhere: the game counts the arrows as released.
+function releaseArrowsOnFocusLoss(doc, canvas, game, send) {
+  const releaseArrows = () => send(() => game.releaseArrows());
   canvas.addEventListener('blur', releaseArrows);
   doc.defaultView.addEventListener('blur', releaseArrows);
   doc.addEventListener('visibilitychange', () => {

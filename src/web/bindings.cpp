@@ -92,6 +92,9 @@ EMSCRIPTEN_KEEPALIVE void bm_key_down(int keyCode) {
 EMSCRIPTEN_KEEPALIVE void bm_key_up(int keyCode) {
   if (!refused()) seam().Form_KeyUp(keyCode);
 }
+EMSCRIPTEN_KEEPALIVE void bm_release_arrows() {
+  if (!refused()) seam().releaseArrows();
+}
 
 EMSCRIPTEN_KEEPALIVE void bm_result_back() { if (!refused()) seam().clickBack(); }
 EMSCRIPTEN_KEEPALIVE void bm_result_next_level() { if (!refused()) seam().clickNextLevel(); }
