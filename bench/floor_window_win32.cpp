@@ -32,8 +32,8 @@ int main() {
   c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   c.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   c.lpszClassName = L"Brassmoor.Floor";
-  checked(RegisterClassExW(&c), "register the floor's window class");
-  const HWND hwnd = checked(CreateWindowExW(WS_EX_APPWINDOW, c.lpszClassName, L"Brassmoor floor", WS_POPUP, 0, 0, 0, 0,
+  mustSucceed(RegisterClassExW(&c), "register the floor's window class");
+  const HWND hwnd = mustSucceed(CreateWindowExW(WS_EX_APPWINDOW, c.lpszClassName, L"Brassmoor floor", WS_POPUP, 0, 0, 0, 0,
                                             nullptr, nullptr, instance, nullptr),
                             "create the floor window");
   const int dpi = static_cast<int>(GetDpiForWindow(hwnd));
@@ -43,7 +43,7 @@ int main() {
 
   TickTimer tick(kTickInterval);
   tick.setEnabled(true);
-  const HANDLE due = tick.handle();
+  const HANDLE due = tick.signal();
   for (;;) {
     const DWORD woke = MsgWaitForMultipleObjectsEx(1, &due, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     if (woke == WAIT_FAILED) throw WindowsError("wait for the next event");

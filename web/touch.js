@@ -20,19 +20,28 @@ export function showTouchControls(win, shown) {
 
 // keys: input's keyDown(name) and keyUp(name).
 export function listenForTouch(win, pad, commands, keys) {
-  const doc = win.document;
   // A press here neither takes the focus from the battlefield nor makes
   // mouse events of its own, and no long press opens a menu.
   for (const controls of [pad, commands]) {
     controls.addEventListener('pointerdown', (event) => event.target.closest('.for-touch') && event.preventDefault());
     controls.addEventListener('contextmenu', (event) => event.preventDefault());
   }
+  listenForPad(win.document, pad, keys);
+  for (const button of commands.querySelectorAll('.for-touch[data-key]')) {
+    button.addEventListener('click', () => {
+      keys.keyDown(button.dataset.key);
+      keys.keyUp(button.dataset.key);
+    });
+  }
+}
 
-  // Each finger on the pad: the arrow it holds. An arrow goes up when the
-  // last finger on it leaves.
+// Each finger on the pad holds the arrow under it; hold(finger, key) moves
+// it to that arrow, or lets go with no key. An arrow goes up when the last
+// finger on it leaves.
+function fingersOnArrows(keys) {
   const fingers = new Map();
   const holding = (key) => [...fingers.values()].includes(key);
-  const hold = (finger, key) => {
+  return (finger, key) => {
     const before = fingers.get(finger);
     if (before === key) return;
     fingers.delete(finger);
@@ -41,6 +50,10 @@ export function listenForTouch(win, pad, commands, keys) {
     if (!holding(key)) keys.keyDown(key);
     fingers.set(finger, key);
   };
+}
+
+function listenForPad(doc, pad, keys) {
+  const hold = fingersOnArrows(keys);
   const arrowAt = (event) => doc.elementFromPoint(event.clientX, event.clientY)?.closest('#pad [data-key]')?.dataset.key;
   const down = new Set();
   pad.addEventListener('pointerdown', (event) => {
@@ -54,13 +67,6 @@ export function listenForTouch(win, pad, commands, keys) {
     pad.addEventListener(end, (event) => {
       down.delete(event.pointerId);
       hold(event.pointerId, undefined);
-    });
-  }
-
-  for (const button of commands.querySelectorAll('.for-touch[data-key]')) {
-    button.addEventListener('click', () => {
-      keys.keyDown(button.dataset.key);
-      keys.keyUp(button.dataset.key);
     });
   }
 }

@@ -8,16 +8,20 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "core/errors.h"
 #include "desktop/canvas_image.h"
 #include "desktop/qt_input.h"
+#include "replay/dialog_clicks.h"
 
 BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, RandomSource random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       shown_(canvasImage(canvas_)),
       random_(std::move(random)),
       exitProcess_(std::move(exitProcess)),
-      heldReleases_([this](Integer keyCode) { runHandler("Form_KeyUp", [&] { seam_.Form_KeyUp(keyCode); }); },
+      resultDialog_([this] {
+        return std::make_unique<ResultDialogWindow>(resultClicks(seam_, [this] { exitProcess_(kQuitStatus); }), *this);
+      }),
+      helpDialog_([this] { return std::make_unique<HelpDialogWindow>(helpClicks(seam_), *this); }),
+      heldReleases_([this](Integer keyCode) { seam_.Form_KeyUp(keyCode); },
                     // A tick that waited for a key release runs only if the keys left the timer on.
                     [this] { if (tmr.isActive()) tmr_Timer(); }) {
   setObjectName("frm");
@@ -44,18 +48,11 @@ void BattlefieldWindow::setTimerEnabled(bool enabled) {
   }
 }
 
-ResultDialog& BattlefieldWindow::frm_winlose() {
-  if (!resultDialog_) resultDialog_ = std::make_unique<ResultDialogWindow>(seam_, *this, exitProcess_);
-  return *resultDialog_;
-}
-
-HelpDialog& BattlefieldWindow::frm_help() {
-  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialogWindow>(seam_, *this);
-  return *helpDialog_;
-}
+ResultDialog& BattlefieldWindow::frm_winlose() { return *resultDialog_; }
+HelpDialog& BattlefieldWindow::frm_help() { return *helpDialog_; }
 
 void BattlefieldWindow::tmr_Timer() {
-  runHandler("tmr_Timer", [this] { seam_.tmr_Timer(); });
+  seam_.tmr_Timer();
   repaintDamage();
 }
 
@@ -108,37 +105,33 @@ void BattlefieldWindow::showEvent(QShowEvent*) {
   setFocus(Qt::ActiveWindowFocusReason);
 }
 
-// The keys' key-ups now go to another window: the arrows count as released,
-// or the player's tank would drive on by itself.
+// The keys' key-ups now go to another window.
 void BattlefieldWindow::focusOutEvent(QFocusEvent*) {
-  for (const Qt::Key arrow : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) {
-    const Integer keyCode = *qt_input::keyCode(arrow);
-    runHandler("Form_KeyUp", [&] { seam_.Form_KeyUp(keyCode); });
-  }
+  seam_.releaseArrows();
   heldReleases_.settleAll();
 }
 
 void BattlefieldWindow::mousePressEvent(QMouseEvent* event) {
   const qt_input::MouseArgs a = qt_input::buttonChange(*event);
-  runHandler("Form_MouseDown", [&] { seam_.Form_MouseDown(a.button, a.x, a.y); });
+  seam_.Form_MouseDown(a.button, a.x, a.y);
 }
 
 void BattlefieldWindow::mouseMoveEvent(QMouseEvent* event) {
   const qt_input::MouseArgs a = qt_input::pointerMove(*event);
-  runHandler("Form_MouseMove", [&] { seam_.Form_MouseMove(a.button, a.x, a.y); });
+  seam_.Form_MouseMove(a.button, a.x, a.y);
 }
 
 void BattlefieldWindow::mouseReleaseEvent(QMouseEvent* event) {
   const qt_input::MouseArgs a = qt_input::buttonChange(*event);
-  runHandler("Form_MouseUp", [&] { seam_.Form_MouseUp(a.button, a.x, a.y); });
+  seam_.Form_MouseUp(a.button, a.x, a.y);
 }
 
 // A held key repeats its key-down and its typed character, as the handlers expect.
 void BattlefieldWindow::keyPressEvent(QKeyEvent* event) {
   const std::optional<Integer> keyCode = qt_input::keyCode(*event);
-  if (keyCode) runHandler("Form_KeyDown", [&] { seam_.Form_KeyDown(*keyCode); });
+  if (keyCode) seam_.Form_KeyDown(*keyCode);
   if (const std::optional<Integer> keyAscii = qt_input::keyAscii(*event))
-    runHandler("Form_KeyPress", [&] { seam_.Form_KeyPress(*keyAscii); });
+    seam_.Form_KeyPress(*keyAscii);
   repaintDamage();  // Enter clears the battlefield even while the timer is off
   if (keyCode) heldReleases_.pressed(*keyCode);
 }

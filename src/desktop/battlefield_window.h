@@ -15,9 +15,11 @@
 
 #include "core/frame.h"
 #include "core/game.h"
+#include "core/process_exit.h"
 #include "core/random.h"
 #include "drawing/canvas.h"
 #include "replay/game_seam.h"
+#include "ui/on_first_use.h"
 #include "desktop/help_dialog.h"
 #include "desktop/key_release_hold_back.h"
 #include "desktop/result_dialog.h"
@@ -74,10 +76,10 @@ class BattlefieldWindow : public QWidget, public Frame {
   GameSeam seam_{game_};
   std::string tag_ = "0";
   ProcessExit exitProcess_;
-  // Created on first reference. They are the battlefield's child windows too;
-  // deleting one takes it off the battlefield's children, so none is deleted twice.
-  std::unique_ptr<ResultDialogWindow> resultDialog_;
-  std::unique_ptr<HelpDialogWindow> helpDialog_;
+  // They are the battlefield's child windows too; deleting one takes it off
+  // the battlefield's children, so none is deleted twice.
+  OnFirstUse<ResultDialogWindow> resultDialog_;
+  OnFirstUse<HelpDialogWindow> helpDialog_;
   QTimer tmr{this};
   QTimer pace_{this};
   KeyReleaseHoldBack heldReleases_;

@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <string>
 
-#include "core/errors.h"
 #include "desktop/dialog_button.h"
 #include "ui/caption_fit.h"
 
@@ -25,11 +24,11 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 
 }  // namespace
 
-DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks, QWidget& battlefield)
-    : QDialog(&battlefield, kTitleBarWithCloseOnly), tabledClient_(layout.clientWidth, layout.clientHeight) {
+DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, const DialogClicks& clicks, QWidget& battlefield)
+    : QDialog(&battlefield, kTitleBarWithCloseOnly), layout_(layout) {
   setObjectName(text(layout.name));
   setWindowTitle(text(layout.title));
-  setFixedSize(tabledClient_);
+  setFixedSize(layout.clientWidth, layout.clientHeight);
   for (const dialog_layout::Control& control : layout.controls) {
     if (control.kind == dialog_layout::Kind::Label) {
       place(new QLabel(text(control.caption), this), control);
@@ -37,6 +36,7 @@ DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, const Clicks& cl
       placeButton(control, clicks.at(control.name));
     }
   }
+  fitCaptions();
   focusOnShowing_ = findChild<QWidget*>(text(layout.focusOnShowing().name));
 }
 
@@ -44,8 +44,7 @@ template <class Control>
 Control* DialogWindow::place(Control* control, const dialog_layout::Control& tabled) {
   control->setObjectName(text(tabled.name));
   control->setGeometry(tabled.box.left, tabled.box.top, tabled.box.width, tabled.box.height);
-  controls_.push_back({control, tabled.box});
-  fitCaptions();
+  controls_.push_back(control);
   return control;
 }
 
@@ -57,19 +56,15 @@ void DialogWindow::setCaption(QLabel* label, const QString& caption) {
 }
 
 void DialogWindow::fitCaptions() {
-  std::vector<dialog_layout::Box> tabled;
-  std::vector<caption_fit::Needs> needs;
-  for (const auto& [widget, box] : controls_) {
-    tabled.push_back(box);
-    needs.push_back({widget->minimumSizeHint().width(), [widget](int width) {
-                       return widget->hasHeightForWidth() ? widget->heightForWidth(width)
-                                                          : widget->minimumSizeHint().height();
-                     }});
-  }
-  const caption_fit::Fitted fitted = caption_fit::fit(tabled, tabledClient_.width(), tabledClient_.height(), needs);
+  const caption_fit::Fitted fitted = caption_fit::fit(layout_, [this](std::size_t i) -> caption_fit::Needs {
+    const QWidget* widget = controls_[i];
+    return {widget->minimumSizeHint().width(), [widget](int width) {
+              return widget->hasHeightForWidth() ? widget->heightForWidth(width) : widget->minimumSizeHint().height();
+            }};
+  });
   for (std::size_t i = 0; i < controls_.size(); ++i) {
     const dialog_layout::Box& b = fitted.boxes[i];
-    controls_[i].widget->setGeometry(b.left, b.top, b.width, b.height);
+    controls_[i]->setGeometry(b.left, b.top, b.width, b.height);
   }
   setFixedSize(fitted.clientWidth, fitted.clientHeight);
 }
@@ -122,8 +117,7 @@ void DialogWindow::centreOnScreen() {
 
 void DialogWindow::placeButton(const dialog_layout::Control& tabled, std::function<void()> click) {
   auto* button = place(new DialogButton(text(tabled.caption), this), tabled);
-  connect(button, &QPushButton::clicked, this,
-          [handler = std::string(tabled.name) + "_Click", click = std::move(click)] { runHandler(handler.c_str(), click); });
+  connect(button, &QPushButton::clicked, this, std::move(click));
 }
 
 void DialogWindow::keyPressEvent(QKeyEvent* event) {

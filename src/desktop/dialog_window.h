@@ -10,10 +10,10 @@
 
 #include <QDialog>
 #include <functional>
-#include <map>
 #include <string_view>
 #include <vector>
 
+#include "replay/dialog_clicks.h"
 #include "ui/dialog_layout.h"
 
 class QLabel;
@@ -28,12 +28,9 @@ class DialogWindow : public QDialog {
   void setVisible(bool visible) override;
 
  protected:
-  // What each button runs when clicked, by the button's name.
-  using Clicks = std::map<std::string_view, std::function<void()>>;
-
-  // Controls are placed in their tab order.
+  // Controls are placed in their tab order, each button running its click.
   // The dialog is a window of its own, kept above `battlefield`.
-  DialogWindow(const dialog_layout::Dialog& layout, const Clicks& clicks, QWidget& battlefield);
+  DialogWindow(const dialog_layout::Dialog& layout, const DialogClicks& clicks, QWidget& battlefield);
 
   QLabel* label(std::string_view name) const;
   void setCaption(QLabel* label, const QString& caption);
@@ -43,19 +40,14 @@ class DialogWindow : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  struct TabledControl {
-    QWidget* widget;
-    dialog_layout::Box box;  // before any caption grew it
-  };
-
   template <class Control>
   Control* place(Control* control, const dialog_layout::Control& tabled);
   void placeButton(const dialog_layout::Control& tabled, std::function<void()> click);
   void fitCaptions();
   void centreOnScreen();
 
-  const QSize tabledClient_;
+  const dialog_layout::Dialog& layout_;
   QWidget* focusOnShowing_ = nullptr;
-  std::vector<TabledControl> controls_;
+  std::vector<QWidget*> controls_;  // in the table's order, which is the tab order
   bool placed_ = false;
 };

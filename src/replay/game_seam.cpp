@@ -1,10 +1,12 @@
 #include "replay/game_seam.h"
 
 #include <stdexcept>
+#include <utility>
 
 #include "core/errors.h"
 #include "core/world_hash.h"
 #include "ui/dialog_buttons.h"
+#include "ui/input_codes.h"
 
 using Kind = InputEvent::Kind;
 
@@ -16,66 +18,55 @@ void GameSeam::record(ReplaySink& sink) {
   sink.write({ReplayEntry::Kind::Enemies, 0, {}, static_cast<std::uint64_t>(game_.enemyCount.value())});
 }
 
-// Recorded before the call, so that a call the game ends with an error is kept too.
-void GameSeam::input(Kind kind, Integer code, Single x, Single y) {
+template <class Handler>
+bool GameSeam::run(const char* handler, Handler&& body, Kind kind, Integer code, Single x, Single y) {
   if (sink_ != nullptr) sink_->write({ReplayEntry::Kind::Input, ticks_ + 1, {ticks_ + 1, kind, code, x, y}});
+  return runHandler(handler, std::forward<Handler>(body));
 }
 
-void GameSeam::Form_MouseDown(Integer button, Single x, Single y) {
-  input(Kind::Down, button, x, y);
-  game_.Form_MouseDown(button, x, y);
+bool GameSeam::Form_MouseDown(Integer button, Single x, Single y) {
+  return run("Form_MouseDown", [&] { game_.Form_MouseDown(button, x, y); }, Kind::Down, button, x, y);
 }
 
-void GameSeam::Form_MouseMove(Integer button, Single x, Single y) {
-  input(Kind::Move, button, x, y);
-  game_.Form_MouseMove(button, x, y);
+bool GameSeam::Form_MouseMove(Integer button, Single x, Single y) {
+  return run("Form_MouseMove", [&] { game_.Form_MouseMove(button, x, y); }, Kind::Move, button, x, y);
 }
 
-void GameSeam::Form_MouseUp(Integer button, Single x, Single y) {
-  input(Kind::Up, button, x, y);
-  game_.Form_MouseUp(button, x, y);
+bool GameSeam::Form_MouseUp(Integer button, Single x, Single y) {
+  return run("Form_MouseUp", [&] { game_.Form_MouseUp(button, x, y); }, Kind::Up, button, x, y);
 }
 
-void GameSeam::Form_KeyPress(Integer keyAscii) {
-  input(Kind::Key, keyAscii);
-  game_.Form_KeyPress(keyAscii);
+bool GameSeam::Form_KeyPress(Integer keyAscii) {
+  return run("Form_KeyPress", [&] { game_.Form_KeyPress(keyAscii); }, Kind::Key, keyAscii);
 }
 
-void GameSeam::Form_KeyDown(Integer keyCode) {
-  input(Kind::KeyDown, keyCode);
-  game_.Form_KeyDown(keyCode);
+bool GameSeam::Form_KeyDown(Integer keyCode) {
+  return run("Form_KeyDown", [&] { game_.Form_KeyDown(keyCode); }, Kind::KeyDown, keyCode);
 }
 
-void GameSeam::Form_KeyUp(Integer keyCode) {
-  input(Kind::KeyUp, keyCode);
-  game_.Form_KeyUp(keyCode);
+bool GameSeam::Form_KeyUp(Integer keyCode) {
+  return run("Form_KeyUp", [&] { game_.Form_KeyUp(keyCode); }, Kind::KeyUp, keyCode);
 }
 
-void GameSeam::clickBack() {
-  input(Kind::Back);
-  frm_winlose::Command1_Click(game_.frm);
+void GameSeam::releaseArrows() {
+  using namespace input_codes;
+  for (const int arrow : {kLeftKey, kUpKey, kRightKey, kDownKey}) Form_KeyUp(arrow);
 }
 
-void GameSeam::clickNextLevel() {
-  input(Kind::Next);
-  frm_winlose::Command2_Click(game_.frm);
+bool GameSeam::clickBack() { return run("Command1_Click", [&] { frm_winlose::Command1_Click(game_.frm); }, Kind::Back); }
+
+bool GameSeam::clickNextLevel() {
+  return run("Command2_Click", [&] { frm_winlose::Command2_Click(game_.frm); }, Kind::Next);
 }
 
-void GameSeam::clickClose() {
-  input(Kind::Close);
-  frm_help::Command1_Click(game_.frm);
-}
+bool GameSeam::clickClose() { return run("Command1_Click", [&] { frm_help::Command1_Click(game_.frm); }, Kind::Close); }
 
 // A tick that ends in an error has still run, and its reseed and check are kept.
-void GameSeam::tmr_Timer() {
+bool GameSeam::tmr_Timer() {
   ++ticks_;
-  try {
-    game_.tmr_Timer();
-  } catch (...) {
-    afterTick();
-    throw;
-  }
+  const bool ranToItsEnd = runHandler("tmr_Timer", [this] { game_.tmr_Timer(); });
   afterTick();
+  return ranToItsEnd;
 }
 
 void GameSeam::afterTick() {
@@ -100,15 +91,15 @@ void GameSeam::end(ReplayEntry::Ending ending) {
 
 bool GameSeam::apply(const InputEvent& event) {
   switch (event.kind) {
-    case Kind::Move: return runHandler("Form_MouseMove", [&] { Form_MouseMove(event.code, event.x, event.y); });
-    case Kind::Down: return runHandler("Form_MouseDown", [&] { Form_MouseDown(event.code, event.x, event.y); });
-    case Kind::Up: return runHandler("Form_MouseUp", [&] { Form_MouseUp(event.code, event.x, event.y); });
-    case Kind::KeyDown: return runHandler("Form_KeyDown", [&] { Form_KeyDown(event.code); });
-    case Kind::KeyUp: return runHandler("Form_KeyUp", [&] { Form_KeyUp(event.code); });
-    case Kind::Key: return runHandler("Form_KeyPress", [&] { Form_KeyPress(event.code); });
-    case Kind::Next: return runHandler("Command2_Click", [&] { clickNextLevel(); });
-    case Kind::Back: return runHandler("Command1_Click", [&] { clickBack(); });
-    case Kind::Close: return runHandler("Command1_Click", [&] { clickClose(); });
+    case Kind::Move: return Form_MouseMove(event.code, event.x, event.y);
+    case Kind::Down: return Form_MouseDown(event.code, event.x, event.y);
+    case Kind::Up: return Form_MouseUp(event.code, event.x, event.y);
+    case Kind::KeyDown: return Form_KeyDown(event.code);
+    case Kind::KeyUp: return Form_KeyUp(event.code);
+    case Kind::Key: return Form_KeyPress(event.code);
+    case Kind::Next: return clickNextLevel();
+    case Kind::Back: return clickBack();
+    case Kind::Close: return clickClose();
   }
   return true;
 }

@@ -2,7 +2,9 @@
 // handlers, the dialogs' buttons, the tick and the end. Every front-end and
 // the simulator call the game through it, so that with a sink attached the
 // game is recorded by the same code everywhere; with none, each call only
-// passes through.
+// passes through. Each call is one event handler, under the handler's own
+// name: the first run-time error ends it and is reported, and the call tells
+// whether it ran to its end.
 #pragma once
 
 #include "core/game.h"
@@ -18,22 +20,24 @@ class GameSeam {
   // Before the first tick: records the initial state, then every call.
   void record(ReplaySink& sink);
 
-  void Form_MouseDown(Integer button, Single x, Single y);
-  void Form_MouseMove(Integer button, Single x, Single y);
-  void Form_MouseUp(Integer button, Single x, Single y);
-  void Form_KeyPress(Integer keyAscii);
-  void Form_KeyDown(Integer keyCode);
-  void Form_KeyUp(Integer keyCode);
+  bool Form_MouseDown(Integer button, Single x, Single y);
+  bool Form_MouseMove(Integer button, Single x, Single y);
+  bool Form_MouseUp(Integer button, Single x, Single y);
+  bool Form_KeyPress(Integer keyAscii);
+  bool Form_KeyDown(Integer keyCode);
+  bool Form_KeyUp(Integer keyCode);
+  // The battlefield has lost the keyboard, and with it the arrows' key-ups:
+  // each arrow counts as released, or the player's tank would drive on by itself.
+  void releaseArrows();
 
-  void clickBack();       // the result dialog's Back
-  void clickNextLevel();  // the result dialog's Next level
-  void clickClose();      // the help dialog's Close
+  bool clickBack();       // the result dialog's Back
+  bool clickNextLevel();  // the result dialog's Next level
+  bool clickClose();      // the help dialog's Close
 
-  // One event as a window runs it: the first run-time error ends its
-  // handler and is reported. False when one did.
+  // One recorded event, run as a window runs it.
   bool apply(const InputEvent& event);
 
-  void tmr_Timer();
+  bool tmr_Timer();
   // How the game ended; Quit is the result dialog's Quit button.
   void end(ReplayEntry::Ending ending);
 
@@ -41,7 +45,10 @@ class GameSeam {
   Game& game() { return game_; }
 
  private:
-  void input(InputEvent::Kind kind, Integer code = 0, Single x = 0, Single y = 0);
+  // Records the event before the handler runs, so that a call the game ends
+  // with an error is kept too.
+  template <class Handler>
+  bool run(const char* handler, Handler&& body, InputEvent::Kind kind, Integer code = 0, Single x = 0, Single y = 0);
   void afterTick();
   void check();
 

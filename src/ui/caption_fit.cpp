@@ -66,4 +66,16 @@ Fitted fit(const std::vector<dialog_layout::Box>& tabled, int clientWidth, int c
   return fitted;
 }
 
+Fitted fit(const dialog_layout::Dialog& dialog, const std::function<Needs(std::size_t control)>& measure,
+           const std::function<int(int length)>& scaled) {
+  std::vector<dialog_layout::Box> tabled;
+  std::vector<Needs> needs;
+  for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
+    const dialog_layout::Box& b = dialog.controls[i].box;
+    tabled.push_back({scaled(b.left), scaled(b.top), scaled(b.width), scaled(b.height)});
+    needs.push_back(measure(i));
+  }
+  return fit(tabled, scaled(dialog.clientWidth), scaled(dialog.clientHeight), needs);
+}
+
 }  // namespace caption_fit

@@ -3,6 +3,7 @@
 // front-end; each measures its captions with its own font.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -28,5 +29,11 @@ struct Fitted {
 // than tabled.
 Fitted fit(const std::vector<dialog_layout::Box>& tabled, int clientWidth, int clientHeight,
            const std::vector<Needs>& needs);
+
+// A whole dialog fitted: its tabled boxes and client, each length passed
+// through scaled first (where a front-end lays out in larger pixels), and what
+// each control's caption needs, asked by its place in the tab order.
+Fitted fit(const dialog_layout::Dialog& dialog, const std::function<Needs(std::size_t control)>& measure,
+           const std::function<int(int length)>& scaled = [](int length) { return length; });
 
 }  // namespace caption_fit

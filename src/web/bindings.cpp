@@ -71,31 +71,34 @@ EMSCRIPTEN_KEEPALIVE void bm_record() {
 }
 
 EMSCRIPTEN_KEEPALIVE void bm_tick() {
-  if (frm().timerEnabled()) handle("tmr_Timer", [] { seam().tmr_Timer(); });
+  if (frm().timerEnabled() && !refused()) seam().tmr_Timer();
 }
 
 EMSCRIPTEN_KEEPALIVE void bm_mouse_down(int button, float x, float y) {
-  handle("Form_MouseDown", [&] { seam().Form_MouseDown(button, x, y); });
+  if (!refused()) seam().Form_MouseDown(button, x, y);
 }
 EMSCRIPTEN_KEEPALIVE void bm_mouse_move(int buttons, float x, float y) {
-  handle("Form_MouseMove", [&] { seam().Form_MouseMove(buttons, x, y); });
+  if (!refused()) seam().Form_MouseMove(buttons, x, y);
 }
 EMSCRIPTEN_KEEPALIVE void bm_mouse_up(int button, float x, float y) {
-  handle("Form_MouseUp", [&] { seam().Form_MouseUp(button, x, y); });
+  if (!refused()) seam().Form_MouseUp(button, x, y);
 }
 EMSCRIPTEN_KEEPALIVE void bm_key_press(int keyAscii) {
-  handle("Form_KeyPress", [&] { seam().Form_KeyPress(keyAscii); });
+  if (!refused()) seam().Form_KeyPress(keyAscii);
 }
 EMSCRIPTEN_KEEPALIVE void bm_key_down(int keyCode) {
-  handle("Form_KeyDown", [&] { seam().Form_KeyDown(keyCode); });
+  if (!refused()) seam().Form_KeyDown(keyCode);
 }
 EMSCRIPTEN_KEEPALIVE void bm_key_up(int keyCode) {
-  handle("Form_KeyUp", [&] { seam().Form_KeyUp(keyCode); });
+  if (!refused()) seam().Form_KeyUp(keyCode);
+}
+EMSCRIPTEN_KEEPALIVE void bm_release_arrows() {
+  if (!refused()) seam().releaseArrows();
 }
 
-EMSCRIPTEN_KEEPALIVE void bm_result_back() { handle("Command1_Click", [] { seam().clickBack(); }); }
-EMSCRIPTEN_KEEPALIVE void bm_result_next_level() { handle("Command2_Click", [] { seam().clickNextLevel(); }); }
-EMSCRIPTEN_KEEPALIVE void bm_help_close() { handle("Command1_Click", [] { seam().clickClose(); }); }
+EMSCRIPTEN_KEEPALIVE void bm_result_back() { if (!refused()) seam().clickBack(); }
+EMSCRIPTEN_KEEPALIVE void bm_result_next_level() { if (!refused()) seam().clickNextLevel(); }
+EMSCRIPTEN_KEEPALIVE void bm_help_close() { if (!refused()) seam().clickClose(); }
 
 // The title bar's close control hides a dialog and runs none of its handlers:
 // the timer stays as it is.
@@ -158,7 +161,7 @@ std::string watch(const std::string& text, const std::string& source) {
   field.random = RandomSource(field.player->replay().seed, field.player->clock());
   field.game.enemyCount = field.player->replay().enemies;
   field.playback.emplace(
-      *field.player, field.seam, [] { runHandler("tmr_Timer", [] { seam().tmr_Timer(); }); },
+      *field.player, field.seam, [] { seam().tmr_Timer(); },
       [](const std::string& sentence) { battlefield().stopSentence = sentence; }, [] {});
   return "";
 }

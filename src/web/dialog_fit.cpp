@@ -24,16 +24,11 @@ EM_JS(int, caption_height, (int dialog, int control, int width),
 extern "C" EMSCRIPTEN_KEEPALIVE const int* bm_fit_dialog(int dialog) {
   static std::vector<int> fitted;
   if (dialog < 0 || static_cast<std::size_t>(dialog) >= pageDialogs().size()) return nullptr;
-  const dialog_layout::Dialog& layout = *pageDialogs()[static_cast<std::size_t>(dialog)];
-  std::vector<dialog_layout::Box> tabled;
-  std::vector<caption_fit::Needs> needs;
-  for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-    const int control = static_cast<int>(i);
-    tabled.push_back(layout.controls[i].box);
-    needs.push_back({caption_width(dialog, control),
-                     [dialog, control](int width) { return caption_height(dialog, control, width); }});
-  }
-  const caption_fit::Fitted f = caption_fit::fit(tabled, layout.clientWidth, layout.clientHeight, needs);
+  const caption_fit::Fitted f =
+      caption_fit::fit(*pageDialogs()[static_cast<std::size_t>(dialog)], [dialog](std::size_t i) -> caption_fit::Needs {
+        const int control = static_cast<int>(i);
+        return {caption_width(dialog, control), [dialog, control](int width) { return caption_height(dialog, control, width); }};
+      });
   fitted = {f.clientWidth, f.clientHeight};
   for (const dialog_layout::Box& b : f.boxes) fitted.insert(fitted.end(), {b.left, b.top, b.width, b.height});
   return fitted.data();

@@ -9,7 +9,7 @@
 
 #include "core/frame.h"
 #include "drawing/canvas.h"
-#include "json_text.h"
+#include "core/json_text.h"
 #include "ui/input_codes.h"
 
 namespace {

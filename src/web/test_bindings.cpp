@@ -4,19 +4,20 @@
 // refused once the game has ended or while a replay is watched.
 #include <emscripten/emscripten.h>
 
+#include "core/errors.h"
 #include "web_battlefield.h"
 
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void bm_test_set_enemy_count(int enemyCount) {
-  handle("test hook", [&] { battlefield().game.enemyCount = enemyCount; });
+  if (!refused()) runHandler("test hook", [&] { battlefield().game.enemyCount = enemyCount; });
 }
 EMSCRIPTEN_KEEPALIVE void bm_test_set_target(int slot, int target) {
-  handle("test hook", [&] { battlefield().game.tankTarget[slot] = target; });
+  if (!refused()) runHandler("test hook", [&] { battlefield().game.tankTarget[slot] = target; });
 }
 // The next-level request alone, with no dialog's button: a level ends at the next tick.
 EMSCRIPTEN_KEEPALIVE void bm_test_ask_next_level() {
-  handle("test hook", [] { battlefield().frm.setTag("1"); });
+  if (!refused()) runHandler("test hook", [&] { battlefield().frm.setTag("1"); });
 }
 // What the mouse handlers set: fireHeld, mouseX, mouseY.
 EMSCRIPTEN_KEEPALIVE const int* bm_test_mouse() {

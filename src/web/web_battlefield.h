@@ -9,10 +9,8 @@
 #include <optional>
 #include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "core/errors.h"
 #include "core/game.h"
 #include "core/random.h"
 #include "drawing/offscreen_frame.h"
@@ -48,10 +46,3 @@ WebBattlefield& battlefield();
 
 // The player's calls, once the game has ended or while a replay is watched.
 inline bool refused() { return battlefield().ended || battlefield().playback.has_value(); }
-
-// Runs a handler of the game unless the player's calls are refused.
-template <class Handler>
-void handle(const char* name, Handler&& handler) {
-  if (refused()) return;
-  runHandler(name, std::forward<Handler>(handler));
-}

@@ -34,14 +34,14 @@ const wchar_t* windowClass(WNDPROC windowProc) {
     c.hIconSm = icon(SM_CXSMICON, SM_CYSMICON);
     c.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     c.lpszClassName = kWindowClass;  // no background brush: the picture covers every pixel
-    return checked(RegisterClassExW(&c), "register the battlefield's window class");
+    return mustSucceed(RegisterClassExW(&c), "register the battlefield's window class");
   }();
   return MAKEINTATOM(registered);
 }
 
 // The window's device context, for drawing outside WM_PAINT.
 struct WindowDc {
-  explicit WindowDc(HWND hwnd) : hwnd(hwnd), dc(checked(GetDC(hwnd), "draw on the battlefield")) {}
+  explicit WindowDc(HWND hwnd) : hwnd(hwnd), dc(mustSucceed(GetDC(hwnd), "draw on the battlefield")) {}
   ~WindowDc() { ReleaseDC(hwnd, dc); }
   WindowDc(const WindowDc&) = delete;
   WindowDc& operator=(const WindowDc&) = delete;
@@ -59,9 +59,15 @@ bool isButtonDown(UINT message) {
 }  // namespace
 
 BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, RandomSource random)
-    : random_(std::move(random)), exitProcess_(std::move(exitProcess)) {
+    : random_(std::move(random)),
+      exitProcess_(std::move(exitProcess)),
+      // The recording ends before the process does, at once.
+      resultDialog_([this] {
+        return std::make_unique<ResultDialogWindow>(hwnd_, playerClicks(resultClicks(seam_, [this] { exitProcess_(kQuitStatus); })));
+      }),
+      helpDialog_([this] { return std::make_unique<HelpDialogWindow>(hwnd_, playerClicks(helpClicks(seam_))); }) {
   // A borderless popup; WS_EX_APPWINDOW gives it its button on the taskbar.
-  checked(CreateWindowExW(WS_EX_APPWINDOW, windowClass(windowProc), kTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+  mustSucceed(CreateWindowExW(WS_EX_APPWINDOW, windowClass(windowProc), kTitle, WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                           instance(), this),
           "create the battlefield window");
   fitTo(static_cast<int>(GetDpiForWindow(hwnd_)), nullptr);
@@ -70,8 +76,8 @@ BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, RandomSource rando
 
 BattlefieldWindow::~BattlefieldWindow() {
   // The dialogs first: destroying their owner would take them with it.
-  helpDialog_.reset();
-  resultDialog_.reset();
+  helpDialog_.destroy();
+  resultDialog_.destroy();
   DestroyWindow(hwnd_);
 }
 
@@ -85,20 +91,8 @@ void BattlefieldWindow::setTimerEnabled(bool enabled) {
   }
 }
 
-ResultDialog& BattlefieldWindow::frm_winlose() {
-  if (!resultDialog_) {
-    resultDialog_ = std::make_unique<ResultDialogWindow>(
-        hwnd_, playerClicks({{"btn_quit", [this] { quit(); }},
-                             {"Command1", [this] { seam_.clickBack(); }},
-                             {"Command2", [this] { seam_.clickNextLevel(); }}}));
-  }
-  return *resultDialog_;
-}
-
-HelpDialog& BattlefieldWindow::frm_help() {
-  if (!helpDialog_) helpDialog_ = std::make_unique<HelpDialogWindow>(hwnd_, playerClicks({{"Command1", [this] { seam_.clickClose(); }}}));
-  return *helpDialog_;
-}
+ResultDialog& BattlefieldWindow::frm_winlose() { return *resultDialog_; }
+HelpDialog& BattlefieldWindow::frm_help() { return *helpDialog_; }
 
 // A click that a modal loop (a message box's) passes on while a replay is
 // watched still does not reach the game.
@@ -109,12 +103,6 @@ DialogWindow::Clicks BattlefieldWindow::playerClicks(DialogWindow::Clicks clicks
     };
   }
   return clicks;
-}
-
-// The recording ends before the process does, at once.
-void BattlefieldWindow::quit() {
-  seam_.end(ReplayEntry::Ending::Quit);
-  exitProcess_(kQuitStatus);
 }
 
 void BattlefieldWindow::show() {
@@ -130,7 +118,7 @@ void BattlefieldWindow::watch(Watcher& watcher) {
 }
 
 void BattlefieldWindow::runTick() {
-  runHandler("tmr_Timer", [this] { seam_.tmr_Timer(); });
+  seam_.tmr_Timer();
 }
 
 void BattlefieldWindow::timerDue() {
@@ -144,8 +132,8 @@ void BattlefieldWindow::timerDue() {
 }
 
 bool BattlefieldWindow::isDialogMessage(MSG& message) {
-  return (resultDialog_ && resultDialog_->isDialogMessage(message)) ||
-         (helpDialog_ && helpDialog_->isDialogMessage(message));
+  return (resultDialog_.created() && resultDialog_->isDialogMessage(message)) ||
+         (helpDialog_.created() && helpDialog_->isDialogMessage(message));
 }
 
 // A dialog's title bar is held too: its close button would hide the dialog
@@ -166,10 +154,10 @@ LRESULT CALLBACK BattlefieldWindow::windowProc(HWND hwnd, UINT message, WPARAM w
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<BattlefieldWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self ? self->handle(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
+  return self ? self->onMessage(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-LRESULT BattlefieldWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT BattlefieldWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (heldFromGame(MSG{hwnd_, message, wParam, lParam, 0, {}})) return 0;
   switch (message) {
     case WM_PAINT: paint(); return 0;
@@ -191,11 +179,11 @@ LRESULT BattlefieldWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
       break;  // Alt+F4 and the like are the system's
     case WM_CHAR:
       if (const std::optional<Integer> keyAscii = win32_input::keyAscii(wParam))
-        runHandler("Form_KeyPress", [&] { seam_.Form_KeyPress(*keyAscii); });
+        seam_.Form_KeyPress(*keyAscii);
       showDamage();  // Enter clears the battlefield even while the timer is off
       return 0;
     case WM_KILLFOCUS:
-      if (!watcher_) arrowsReleased();
+      if (!watcher_) seam_.releaseArrows();  // their key-ups now go to another window
       return 0;
     case WM_DPICHANGED: fitTo(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_CLOSE:  // the window system closing the battlefield ends the game, dialogs and all
@@ -214,16 +202,16 @@ void BattlefieldWindow::mouse(UINT message, WPARAM wParam, LPARAM lParam) {
   const auto y = static_cast<Single>(screen_.fieldPixel(GET_Y_LPARAM(lParam)));
   if (message == WM_MOUSEMOVE) {
     const Integer held = win32_input::buttonsHeld(wParam);
-    runHandler("Form_MouseMove", [&] { seam_.Form_MouseMove(held, x, y); });
+    seam_.Form_MouseMove(held, x, y);
     return;
   }
   const Integer button = *win32_input::buttonChange(message);
   if (isButtonDown(message)) {
     SetCapture(hwnd_);
-    runHandler("Form_MouseDown", [&] { seam_.Form_MouseDown(button, x, y); });
+    seam_.Form_MouseDown(button, x, y);
   } else {
     if (!win32_input::anyButtonHeld(wParam)) ReleaseCapture();
-    runHandler("Form_MouseUp", [&] { seam_.Form_MouseUp(button, x, y); });
+    seam_.Form_MouseUp(button, x, y);
   }
 }
 
@@ -234,19 +222,11 @@ bool BattlefieldWindow::key(UINT message, WPARAM wParam) {
   const std::optional<Integer> keyCode = win32_input::keyCode(wParam);
   if (!keyCode) return false;
   if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) {
-    runHandler("Form_KeyDown", [&] { seam_.Form_KeyDown(*keyCode); });
+    seam_.Form_KeyDown(*keyCode);
   } else {
-    runHandler("Form_KeyUp", [&] { seam_.Form_KeyUp(*keyCode); });
+    seam_.Form_KeyUp(*keyCode);
   }
   return true;
-}
-
-// The keys' key-ups now go to another window: the arrows count as released,
-// or the player's tank would drive on by itself.
-void BattlefieldWindow::arrowsReleased() {
-  using namespace input_codes;
-  for (const int arrow : {kLeftKey, kUpKey, kRightKey, kDownKey})
-    runHandler("Form_KeyUp", [&] { seam_.Form_KeyUp(arrow); });
 }
 
 // The battlefield at the scale of its monitor: at start-up centred on the

@@ -21,6 +21,7 @@
 #include "core/random.h"
 #include "replay/game_seam.h"
 #include "drawing/canvas.h"
+#include "ui/on_first_use.h"
 #include "windows/help_dialog.h"
 #include "windows/result_dialog.h"
 #include "windows/scaled_picture.h"
@@ -72,7 +73,7 @@ class BattlefieldWindow final : public Frame {
 
   // For the event loop: signalled when a tick is due. timerDue() takes it and
   // runs it, if the timer is still on, and puts what it drew on the screen.
-  HANDLE tickDue() const { return tmr.handle(); }
+  HANDLE tickSignal() const { return tmr.signal(); }
   void timerDue();
   // Tab, Enter and Space in a shown dialog.
   bool isDialogMessage(MSG& message);
@@ -83,12 +84,10 @@ class BattlefieldWindow final : public Frame {
 
  private:
   static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-  LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void mouse(UINT message, WPARAM wParam, LPARAM lParam);
   bool key(UINT message, WPARAM wParam);
-  void arrowsReleased();
   DialogWindow::Clicks playerClicks(DialogWindow::Clicks clicks);
-  void quit();
   void fitTo(int dpi, const RECT* suggested);
   void paint();
 
@@ -103,6 +102,6 @@ class BattlefieldWindow final : public Frame {
   Watcher* watcher_ = nullptr;
   bool gameTimer_ = false;  // the game's tmr while a replay is watched
   HWND hwnd_ = nullptr;
-  std::unique_ptr<ResultDialogWindow> resultDialog_;  // created on first reference
-  std::unique_ptr<HelpDialogWindow> helpDialog_;
+  OnFirstUse<ResultDialogWindow> resultDialog_;
+  OnFirstUse<HelpDialogWindow> helpDialog_;
 };

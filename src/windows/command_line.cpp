@@ -9,7 +9,7 @@
 
 std::vector<std::string> commandLineArguments() {
   int count = 0;
-  LPWSTR* args = checked(CommandLineToArgvW(GetCommandLineW(), &count), "read the command line");
+  LPWSTR* args = mustSucceed(CommandLineToArgvW(GetCommandLineW(), &count), "read the command line");
   std::vector<std::string> texts;
   for (int i = 1; i < count; ++i) texts.push_back(narrow(args[i]));
   LocalFree(args);

@@ -38,11 +38,6 @@ std::vector<WORD> emptyTemplate(std::wstring_view title) {
   return words;
 }
 
-dialog_layout::Box scaled(const dialog_layout::Box& box, int dpi) {
-  using dpi_scaling::scaled;
-  return {scaled(box.left, dpi), scaled(box.top, dpi), scaled(box.width, dpi), scaled(box.height, dpi)};
-}
-
 std::wstring windowText(HWND hwnd) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
@@ -75,7 +70,7 @@ caption_fit::Needs needsOf(HDC dc, HWND control, dialog_layout::Kind kind, int d
 LOGFONTW DialogWindow::messageFont(int dpi) {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
-  checked(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)),
+  mustSucceed(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, static_cast<UINT>(dpi)),
           "read the message font");
   return metrics.lfMessageFont;
 }
@@ -86,7 +81,7 @@ DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, HWND owner, Clic
   CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), owner,
                              dialogProc, reinterpret_cast<LPARAM>(this));
   if (failure_) std::rethrow_exception(failure_);
-  checked(hwnd_, "create a dialog");
+  mustSucceed(hwnd_, "create a dialog");
   created_ = true;
 }
 
@@ -106,7 +101,7 @@ INT_PTR CALLBACK DialogWindow::dialogProc(HWND hwnd, UINT message, WPARAM wParam
   auto* self = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
   if (!self) return FALSE;
   try {
-    return self->handle(message, wParam, lParam);
+    return self->onMessage(message, wParam, lParam);
   } catch (const RuntimeError& error) {
     if (self->created_) {
       reportRuntimeError(std::string(self->layout_.name).c_str(), error);
@@ -117,7 +112,7 @@ INT_PTR CALLBACK DialogWindow::dialogProc(HWND hwnd, UINT message, WPARAM wParam
   }
 }
 
-INT_PTR DialogWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR DialogWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       // The game's own icon, where the window manager shows one.
@@ -153,7 +148,7 @@ void DialogWindow::createControls() {
   for (const dialog_layout::Control& control : layout_.controls) {
     const bool button = control.kind == dialog_layout::Kind::Button;
     const auto id = static_cast<INT_PTR>(kFirstControlId + controls_.size());
-    controls_.push_back(checked(CreateWindowExW(0, button ? L"BUTTON" : L"STATIC", wide(control.caption).c_str(),
+    controls_.push_back(mustSucceed(CreateWindowExW(0, button ? L"BUTTON" : L"STATIC", wide(control.caption).c_str(),
                                                 button ? kButtonStyle : kLabelStyle, 0, 0, 0, 0, hwnd_,
                                                 reinterpret_cast<HMENU>(id), GetModuleHandleW(nullptr), nullptr),
                                 "create a dialog's control"));
@@ -164,7 +159,7 @@ void DialogWindow::createControls() {
 void DialogWindow::layOut(int dpi) {
   dpi_ = dpi;
   const LOGFONTW wanted = fontAt_(dpi);
-  const HFONT font = checked(CreateFontIndirectW(&wanted), "make the dialog's font");
+  const HFONT font = mustSucceed(CreateFontIndirectW(&wanted), "make the dialog's font");
   for (const HWND control : controls_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   if (font_) DeleteObject(font_);
   font_ = font;
@@ -172,17 +167,11 @@ void DialogWindow::layOut(int dpi) {
 }
 
 void DialogWindow::fitCaptions() {
-  const HDC dc = checked(GetDC(hwnd_), "measure a dialog's captions");
+  const HDC dc = mustSucceed(GetDC(hwnd_), "measure a dialog's captions");
   const HGDIOBJ oldFont = SelectObject(dc, font_);
-  std::vector<dialog_layout::Box> tabled;
-  std::vector<caption_fit::Needs> needs;
-  for (std::size_t i = 0; i < controls_.size(); ++i) {
-    tabled.push_back(scaled(layout_.controls[i].box, dpi_));
-    needs.push_back(needsOf(dc, controls_[i], layout_.controls[i].kind, dpi_));
-  }
-  using dpi_scaling::scaled;
-  const caption_fit::Fitted fitted =
-      caption_fit::fit(tabled, scaled(layout_.clientWidth, dpi_), scaled(layout_.clientHeight, dpi_), needs);
+  const caption_fit::Fitted fitted = caption_fit::fit(
+      layout_, [&](std::size_t i) { return needsOf(dc, controls_[i], layout_.controls[i].kind, dpi_); },
+      [this](int length) { return dpi_scaling::scaled(length, dpi_); });
   SelectObject(dc, oldFont);
   ReleaseDC(hwnd_, dc);
 
@@ -228,7 +217,7 @@ void DialogWindow::show(bool visible) {
 }
 
 void DialogWindow::setCaption(std::string_view controlName, const std::string& caption) {
-  checked(SetWindowTextW(controls_[indexOf(controlName)], wide(caption).c_str()), "set a label's caption");
+  mustSucceed(SetWindowTextW(controls_[indexOf(controlName)], wide(caption).c_str()), "set a label's caption");
   fitCaptions();
 }
 
@@ -242,5 +231,5 @@ void DialogWindow::click(int controlId) {
   const dialog_layout::Control& control = layout_.controls[static_cast<std::size_t>(index)];
   const auto handler = clicks_.find(control.name);
   if (handler == clicks_.end()) return;  // a label
-  runHandler((std::string(control.name) + "_Click").c_str(), handler->second);
+  handler->second();
 }

@@ -13,17 +13,16 @@
 #include <cstddef>
 #include <exception>
 #include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "replay/dialog_clicks.h"
 #include "ui/dialog_layout.h"
 
 class DialogWindow {
  public:
-  // What each button runs when clicked, by the button's name.
-  using Clicks = std::map<std::string_view, std::function<void()>>;
+  using Clicks = DialogClicks;
   // The font at a DPI: the platform's message font, unless a test asks for another.
   using Font = std::function<LOGFONTW(int dpi)>;
   static LOGFONTW messageFont(int dpi);
@@ -48,7 +47,7 @@ class DialogWindow {
 
  private:
   static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
-  INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void createControls();
   void layOut(int dpi);
   void fitCaptions();

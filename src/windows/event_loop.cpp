@@ -3,7 +3,7 @@
 #include "windows/windows_error.h"
 
 int runEventLoop(BattlefieldWindow& frm) {
-  const HANDLE tick = frm.tickDue();
+  const HANDLE tick = frm.tickSignal();
   for (;;) {
     // A due tick comes before the messages that wait beside it.
     const DWORD woke = MsgWaitForMultipleObjectsEx(1, &tick, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);

@@ -27,5 +27,5 @@ void blit(HDC dc, const ScaledPicture& picture, const RECT& box) {
   const int lines = SetDIBitsToDevice(dc, box.left, box.top, box.right - box.left, box.bottom - box.top, box.left,
                                       picture.height() - box.bottom, 0, picture.height(), picture.pixels(), &info,
                                       DIB_RGB_COLORS);
-  checked(lines, "put the battlefield on the screen");
+  mustSucceed(lines, "put the battlefield on the screen");
 }

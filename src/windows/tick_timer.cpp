@@ -19,7 +19,7 @@ TickTimer::TickTimer(std::chrono::milliseconds interval, const System& system) :
   timer_ = system_.createTimer(kHighResolution);
   if (!timer_) {
     highResolution_ = false;
-    timer_ = checked(system_.createTimer(0), "create the battlefield's timer");
+    timer_ = mustSucceed(system_.createTimer(0), "create the battlefield's timer");
     raisedClock_ = system_.beginPeriod(kClockMilliseconds) == TIMERR_NOERROR;
   }
 }
@@ -34,7 +34,7 @@ void TickTimer::setEnabled(bool enabled) {
   if (enabled) {
     dueAt(Clock::now() + interval_);
   } else {
-    checked(CancelWaitableTimer(timer_), "stop the battlefield's timer");
+    mustSucceed(CancelWaitableTimer(timer_), "stop the battlefield's timer");
   }
   enabled_ = enabled;
 }
@@ -53,5 +53,5 @@ void TickTimer::dueAt(Clock::time_point when) {
   due_ = when;
   LARGE_INTEGER after;
   after.QuadPart = -std::max<LONGLONG>(std::chrono::duration_cast<TimerUnits>(when - Clock::now()).count(), 1);
-  checked(SetWaitableTimer(timer_, &after, 0, nullptr, nullptr, FALSE), "start the battlefield's timer");
+  mustSucceed(SetWaitableTimer(timer_, &after, 0, nullptr, nullptr, FALSE), "start the battlefield's timer");
 }

@@ -44,7 +44,7 @@ class TickTimer {
   void setEnabled(bool enabled);
 
   // Signalled while a tick is due; a wait on it takes the signal.
-  HANDLE handle() const { return timer_; }
+  HANDLE signal() const { return timer_; }
   // After the handle was signalled: whether the tick is to run, which it is
   // not if the timer went off meanwhile. The next tick falls due one interval
   // after this one did, or at the first time on the schedule still ahead.

@@ -17,7 +17,7 @@ class WindowsError : public RuntimeError {
 
 // For calls that tell failure by a false, a zero or a null result.
 template <class Result>
-Result checked(Result result, const char* what) {
+Result mustSucceed(Result result, const char* what) {
   if (!result) throw WindowsError(what);
   return result;
 }

@@ -67,3 +67,13 @@ TEST(ErrorReportTest, ADifferentErrorOrTheSameErrorInAnotherHandlerIsReportedAtO
                            "brassmoor: run-time error in tmr_Timer: Overflow (2 more times)",
                        }));
 }
+
+TEST(ErrorReportTest, RepeatsStillUntoldAreWrittenOutAsTheReportEnds) {
+  std::ostringstream out;
+  {
+    ErrorReport report(out, [] { return std::chrono::steady_clock::time_point{}; });
+    for (int i = 0; i < 3; ++i) report.report("tmr_Timer", OverflowError());
+  }
+  EXPECT_EQ(out.str(), "brassmoor: run-time error in tmr_Timer: Overflow\n"
+                       "brassmoor: run-time error in tmr_Timer: Overflow (2 more times)\n");
+}

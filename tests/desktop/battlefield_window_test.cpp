@@ -1,4 +1,4 @@
-// The battlefield window, offscreen: its fixed properties and its timer.
+// The battlefield window, offscreen: its fixed properties, its first ticks and its close.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -16,20 +16,6 @@ TEST(BattlefieldWindowTest, IsAFramelessFixedSizeWindowTitledBrassmoor) {
   EXPECT_EQ(frm.ScaleWidth(), 723.0F);
   EXPECT_EQ(frm.ScaleHeight(), 651.0F);
   EXPECT_EQ(frm.Tag(), "0");
-}
-
-TEST(BattlefieldWindowTest, TheTimerRunsEvery25MillisecondsFromCreation) {
-  BattlefieldWindow frm;
-  const auto* tmr = frm.findChild<QTimer*>("tmr");
-  ASSERT_NE(tmr, nullptr);
-  EXPECT_TRUE(tmr->isActive());
-  EXPECT_EQ(tmr->interval(), 25);
-  EXPECT_EQ(tmr->timerType(), Qt::PreciseTimer);
-
-  frm.setTimerEnabled(false);
-  EXPECT_FALSE(frm.timerEnabled());
-  frm.setTimerEnabled(true);
-  EXPECT_TRUE(tmr->isActive());
 }
 
 TEST(BattlefieldWindowTest, TheFirstTicksStartALevelAndShowTheTanks) {

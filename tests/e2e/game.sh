@@ -103,18 +103,6 @@ until_still() {
   done
 }
 
-# changed_since PICTURE: the latest screenshot's battlefield differs from PICTURE's.
-changed_since() {
-  [ "$(pixels_differ "$1" "$picture" "$field")" != 0 ]
-}
-
-# expect_running WHY: the battlefield changes.
-expect_running() {
-  shot "$1-a"
-  local first=$picture
-  until_shown "$1-b" changed_since "$first" || fail "nothing moved for $kShownWait s after $1: $first $picture"
-}
-
 # expect_dialog TITLE WIDTH HEIGHT: sets dialog to the shown dialog, after
 # checking its client size and that the battlefield stands still behind it.
 # A dialog grows past its tabled size where the desktop's font needs more

@@ -29,43 +29,6 @@ void expectInvariants(const Game& game, int tick) {
 
 }  // namespace
 
-TEST(CombatTest, AWreckSlowsATankThatDrivesIntoIt) {
-  OffscreenGame g;
-  Game& game = g.game;
-  game.enemyCount = 10;
-  game.losses = 1;
-  putTank(game, 6, {200, 300});
-  // Two bursts to the right of the tank: their sparks reach no further left than x = 199.
-  burstAt(game, 9, 219, 300);
-  burstAt(game, 9, 219, 300);
-  ASSERT_EQ(game.tankState[6], 0);
-
-  // The player rolls right with Up held, its probe starting 4 pixels short of
-  // where the wreck's hull can reach, slowly enough to read every pixel on its way.
-  putTank(game, 0, {166, 300});
-  game.hullHeading[0] = toSingle(kHalfPi);
-  game.keyUp = kTrue;
-  game.mouseX = 700;
-  game.mouseY = 300;
-
-  for (int tick = 0; tick < 40; ++tick) {
-    const Double hull = game.hullHeading[0];
-    const Colour ahead = g.frame.picture.Point(toSingle(game.tankX[0] + 15 * std::sin(hull)),
-                                               toSingle(game.tankY[0] + 15 * std::cos(hull)));
-    const Single before = game.tankSpeed[0];
-    game.tmr_Timer();
-    ASSERT_EQ(levelStarts(game), 1);
-    if (ahead == kWhite) continue;
-
-    EXPECT_EQ(ahead, kHitGrey) << "the wreck is the first thing in the way";
-    const Single rolled = static_cast<Single>(static_cast<Double>(before) + 0.08);
-    EXPECT_EQ(game.tankSpeed[0], static_cast<Single>(static_cast<Double>(rolled) * 0.8));
-    EXPECT_LT(game.tankX[0], 200 - 15) << "it met the wreck with its probe, not its body";
-    return;
-  }
-  FAIL() << "the player never reached the wreck";
-}
-
 TEST(CombatTest, SeededGamesPlayLevelAfterLevelByCombatAloneWithEveryInvariantKept) {
   constexpr int kTicks = 6000;
   constexpr int kLevelsToPlay = 5;

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "core/maths/maths.h"
-#include "json_text.h"
+#include "core/json_text.h"
 #include "simulation.h"
 #include "trace_reading.h"
 

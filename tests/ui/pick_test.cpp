@@ -1,6 +1,8 @@
 // The right-button pick compares in single precision, strictly.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "support/offscreen_game.h"
 
 namespace {
@@ -39,4 +41,33 @@ TEST(PickTest, TheBoxAndTheTankAreBothTakenToSinglePrecision) {
       {"just inside the left edge", 300.0F, 280.00003, true},
   };
   for (const Case& c : cases) EXPECT_EQ(picks(c.pointerX, c.tankX), c.picked) << c.name;
+}
+
+TEST(PickTest, OnlyWithThePlayerOutOfPlayAndTheHighestLiveSlotInsideWins) {
+  struct Tank {
+    int slot, state;
+    double x = 305, y = 295;
+  };
+  struct Case {
+    const char* name;
+    int playerState;
+    std::vector<Tank> tanks;
+    int picked;  // kUntouched: none
+  } const cases[] = {
+      {"the player in play", 2, {{3, 1}}, kUntouched},
+      {"one live tank", 0, {{3, 1}}, 3},
+      {"two live tanks", 0, {{4, 1}, {9, 2}}, 9},
+      {"a wreck above a live tank is passed over", 0, {{4, 1}, {12, 0}}, 4},
+      {"exactly 20 pixels above", 0, {{3, 1, 300, 280}}, kUntouched},
+      {"exactly 20 pixels below", 0, {{3, 1, 300, 320}}, kUntouched},
+  };
+  for (const Case& c : cases) {
+    OffscreenGame g;
+    Game& game = g.game;
+    for (int s = 0; s <= MAX_TANK; ++s) game.tankTarget[s] = kUntouched;
+    game.tankState[0] = c.playerState;
+    for (const Tank& t : c.tanks) putTank(game, t.slot, {t.x, t.y}, kUntouched, t.state);
+    game.Form_MouseUp(2, 300.0F, 300.0F);
+    for (int s = 0; s <= MAX_TANK; ++s) EXPECT_EQ(game.tankTarget[s], c.picked) << c.name << ", slot " << s;
+  }
 }

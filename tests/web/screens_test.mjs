@@ -1,8 +1,9 @@
 // The page on any screen: on a touch phone, in portrait and in landscape, the
-// battlefield fits beside its touch controls and plays by touch; with a mouse
-// there are no touch controls and the battlefield fits the window sharply; a
-// pointer reaches the game at exactly the pixel it is on; fullscreen never
-// leaves a paused game with no dialog.
+// battlefield fits beside its touch controls and plays by touch, each finger
+// on the pad holding its own arrow; with a mouse there are no touch controls
+// and the battlefield fits the window sharply; a pointer reaches the game at
+// exactly the pixel it is on; fullscreen never leaves a paused game with no
+// dialog.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
@@ -96,6 +97,48 @@ test('on a phone the pad\'s Up drives the blue tank, and meanwhile a finger held
     assert.ok(near > 0, `${name}: shell pixels near the finger at ${aim} within 60 ticks, in the game of ?seed=${kSeed}`);
     await page.close();
   }
+});
+
+// The key handlers' calls, in order, as [down or up, KeyCode]: 37 Left, 38 Up, 39 Right, 40 Down.
+async function watchKeyCalls(page) {
+  await page.evaluate(() => {
+    globalThis.keyCalls = [];
+    for (const [name, kind] of [['keyDown', 'down'], ['keyUp', 'up']]) {
+      const handler = brassmoor[name];
+      brassmoor[name] = (code) => {
+        keyCalls.push([kind, code]);
+        handler(code);
+      };
+    }
+  });
+  return () => page.evaluate(() => keyCalls.splice(0));
+}
+const arrow = async (page, key) => middle(await rect(page, `#pad [data-key="${key}"]`));
+
+test('on a phone each finger on the pad holds its own arrow, from its touch until it lifts, whatever the others do', async () => {
+  const { page } = await chromium.open(kPhone, { still: true });
+  const calls = await watchKeyCalls(page);
+  const up = await page.touchscreen.touchStart(...await arrow(page, 'ArrowUp'));
+  const left = await page.touchscreen.touchStart(...await arrow(page, 'ArrowLeft'));
+  assert.deepEqual(await calls(), [['down', 38], ['down', 37]], 'Up, then Left as well');
+  await up.end();
+  assert.deepEqual(await calls(), [['up', 38]], 'Up lifted, Left still held');
+  const right = await page.touchscreen.touchStart(...await arrow(page, 'ArrowRight'));
+  await left.end();
+  await right.end();
+  assert.deepEqual(await calls(), [['down', 39], ['up', 37], ['up', 39]], 'Right joins, then each lifts');
+  await page.close();
+});
+
+test('on a phone a finger slid from one arrow of the pad to another lets go of the first and holds the second', async () => {
+  const { page } = await chromium.open(kPhone, { still: true });
+  const calls = await watchKeyCalls(page);
+  const finger = await page.touchscreen.touchStart(...await arrow(page, 'ArrowUp'));
+  await finger.move(...await arrow(page, 'ArrowRight'));
+  assert.deepEqual(await calls(), [['down', 38], ['up', 38], ['down', 39]]);
+  await finger.end();
+  assert.deepEqual(await calls(), [['up', 39]]);
+  await page.close();
 });
 
 test('on a phone a finger held still on the battlefield for half a second is a right-button release there, and fires on', async () => {

@@ -170,7 +170,7 @@ TEST(BattlefieldWindowTest, WhileAReplayIsWatchedThePlayersKeysGoToTheWatcherAnd
   click(result, L"Back");
   EXPECT_TRUE(result.shown()) << "the player's click does not reach the game";
   EXPECT_FALSE(b.frm.timerEnabled());
-  ASSERT_EQ(WaitForSingleObject(b.frm.tickDue(), 1000), WAIT_OBJECT_0) << "the window's timer runs on";
+  ASSERT_EQ(WaitForSingleObject(b.frm.tickSignal(), 1000), WAIT_OBJECT_0) << "the window's timer runs on";
   b.frm.timerDue();
   EXPECT_EQ(watcher.periods, 1);
 }

@@ -92,8 +92,6 @@ all_white() {
 }
 until_shown cleared all_white || fail "Enter left $((kFieldWidth * kFieldHeight - whites)) pixels not white: $picture"
 expect_still cleared
-press p
-expect_running resumed
 
 step "4: Quit ends the game with status 0"
 press Escape

@@ -16,7 +16,7 @@ constexpr DWORD kLongEnough = 5000;  // ms: a tick that is coming comes by then,
 
 // As the event loop does: waits for the signal and takes the tick.
 bool tickDue(TickTimer& timer, DWORD waitMilliseconds) {
-  return WaitForSingleObject(timer.handle(), waitMilliseconds) == WAIT_OBJECT_0 && timer.takeTick();
+  return WaitForSingleObject(timer.signal(), waitMilliseconds) == WAIT_OBJECT_0 && timer.takeTick();
 }
 
 std::vector<std::string> clockCalls;

@@ -92,7 +92,7 @@ void Simulation::runTick() {
   const Integer winsBefore = game_.wins, lossesBefore = game_.losses;
 
   inTick_ = true;
-  if (!runHandler("tmr_Timer", [this] { seam_.tmr_Timer(); })) ++summary_.runtimeErrors;
+  if (!seam_.tmr_Timer()) ++summary_.runtimeErrors;
   inTick_ = false;
 
   // Only the shell update writes a shell's state, once per slot and tick, and

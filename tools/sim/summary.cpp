@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "json_text.h"
+#include "core/json_text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "json_text.h"
+#include "core/json_text.h"
 
 namespace {
 

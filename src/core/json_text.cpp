@@ -1,4 +1,4 @@
-#include "json_text.h"
+#include "core/json_text.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,4 +1,5 @@
-// Numbers and strings as JSON text. Doubles get 17 significant digits and
+// Numbers and strings as JSON text, as the simulator writes its traces and the
+// page receives the game's tables. Doubles get 17 significant digits and
 // Singles 9, so each reads back as exactly the value written.
 #pragma once
 

@@ -1,0 +1,111 @@
+// The window's glue: each Qt key, mouse event and dialog click reaches the
+// game's handler with the game's code, as its seam records it. What the
+// handlers then do is the game's, tested there.
+#include <gtest/gtest.h>
+
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <sstream>
+
+#include "replay/replay_format.h"
+#include "ui_support.h"
+
+namespace {
+
+void movePointer(BattlefieldWindow& frm, QPointF to, Qt::MouseButtons held = Qt::NoButton) {
+  QMouseEvent move(QEvent::MouseMove, to, frm.mapToGlobal(to), Qt::NoButton, held, Qt::NoModifier);
+  QCoreApplication::sendEvent(&frm, &move);
+}
+
+void click(const char* dialog, const char* button) {
+  QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
+}
+
+}  // namespace
+
+TEST(HandlersTest, EachEventReachesItsHandlerWithTheGamesCode) {
+  struct Case {
+    const char* what;
+    std::function<void(PlayerWindow&)> input;
+    const char* recorded;  // the seam's lines for the input; the first's tick the writer has already put down
+  } const cases[] = {
+      {"the arrows and F1",
+       [](PlayerWindow& w) {
+         for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_F1})
+           QTest::keyPress(&w.frm, key);
+       },
+       "keydown 37\n1 keydown 38\n1 keydown 39\n1 keydown 40\n1 keydown 112\n"},
+      {"Esc, P, p and Enter as characters",
+       [](PlayerWindow& w) {
+         for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_P, Qt::Key_Return}) QTest::keyClick(&w.frm, key);
+         QTest::keyClick(&w.frm, 'P');
+       },
+       "key 27\n1 key 112\n1 key 13\n1 key 80\n"},
+      {"a key the game does not use", [](PlayerWindow& w) { QTest::keyClick(&w.frm, Qt::Key_Home); }, ""},
+      {"the buttons down and up",
+       [](PlayerWindow& w) {
+         for (const Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton, Qt::BackButton})
+           QTest::mouseClick(&w.frm, b, {}, QPoint(100, 120));
+       },
+       "down 1 100 120\n1 up 1 100 120\n1 down 2 100 120\n1 up 2 100 120\n"
+       "1 down 4 100 120\n1 up 4 100 120\n1 down 0 100 120\n1 up 0 100 120\n"},
+      {"a move adds up the held buttons, in battlefield pixels beyond the window too",
+       [](PlayerWindow& w) {
+         movePointer(w.frm, {2.5, 3.25});
+         movePointer(w.frm, {-5, 700}, Qt::LeftButton | Qt::RightButton | Qt::MiddleButton);
+       },
+       "move 2.5 3.25\n1 move 7 -5 700\n"},
+      {"the result's Back and Next level",
+       [](PlayerWindow& w) {
+         QTest::keyClick(&w.frm, Qt::Key_Escape);
+         click("frm_winlose", "Command1");
+         QTest::keyClick(&w.frm, Qt::Key_Escape);
+         click("frm_winlose", "Command2");
+       },
+       "key 27\n1 back\n1 key 27\n1 next\n"},
+      {"the help's Close",
+       [](PlayerWindow& w) {
+         QTest::keyClick(&w.frm, Qt::Key_F1);
+         click("frm_help", "Command1");
+       },
+       "keydown 112\n1 close\n"},
+      {"Quit", [](PlayerWindow& w) {
+         QTest::keyClick(&w.frm, Qt::Key_Escape);
+         click("frm_winlose", "btn_quit");
+       },
+       "key 27\n0 end quit\n"},
+  };
+  for (const Case& c : cases) {
+    PlayerWindow w;
+    std::ostringstream out;
+    ReplayWriter writer(out, "2026-12-08T00:00:00Z");
+    w.frm.seam().record(writer);
+    const std::string before = out.str();
+    c.input(w);
+    EXPECT_EQ(out.str().substr(before.size()), c.recorded) << c.what;
+  }
+}
+
+TEST(HandlersTest, QuitEndsTheProcessAtOnceWithStatusZero) {
+  EXPECT_EXIT(
+      {
+        BattlefieldWindow frm;
+        QTest::keyClick(&frm, Qt::Key_Escape);
+        QTest::mouseClick(control<QPushButton>("frm_winlose", "btn_quit"), Qt::LeftButton);
+        std::abort();  // not reached
+      },
+      testing::ExitedWithCode(0), "");
+}
+
+TEST(HandlersTest, APointerBeyondTheIntegerRangeEndsItsHandlerAndTheGameRunsOn) {
+  PlayerWindow w;
+  movePointer(w.frm, {10, 20});
+  testing::internal::CaptureStderr();
+  movePointer(w.frm, {40000, 30});
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "brassmoor: run-time error in Form_MouseMove: Overflow\n");
+  EXPECT_EQ(w.game.mouseY, 20) << "the handler ended at the fault";
+  movePointer(w.frm, {40, 50});
+  EXPECT_EQ(w.game.mouseX, 40);
+}
