@@ -96,7 +96,7 @@ HelpDialog& BattlefieldWindow::frm_help() { return *helpDialog_; }
 
 // A click that a modal loop (a message box's) passes on while a replay is
 // watched still does not reach the game.
-DialogWindow::Clicks BattlefieldWindow::playerClicks(DialogWindow::Clicks clicks) {
+DialogClicks BattlefieldWindow::playerClicks(DialogClicks clicks) {
   for (auto& [name, click] : clicks) {
     click = [this, click = std::move(click)] {
       if (!watcher_) click();

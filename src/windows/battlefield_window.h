@@ -87,7 +87,7 @@ class BattlefieldWindow final : public Frame {
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void mouse(UINT message, WPARAM wParam, LPARAM lParam);
   bool key(UINT message, WPARAM wParam);
-  DialogWindow::Clicks playerClicks(DialogWindow::Clicks clicks);
+  DialogClicks playerClicks(DialogClicks clicks);
   void fitTo(int dpi, const RECT* suggested);
   void paint();
 

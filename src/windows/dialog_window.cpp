@@ -75,7 +75,7 @@ LOGFONTW DialogWindow::messageFont(int dpi) {
   return metrics.lfMessageFont;
 }
 
-DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, HWND owner, Clicks clicks, Font font)
+DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, HWND owner, DialogClicks clicks, Font font)
     : layout_(layout), clicks_(std::move(clicks)), fontAt_(std::move(font)) {
   const std::vector<WORD> dialog = emptyTemplate(wide(layout.title));
   CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), owner,

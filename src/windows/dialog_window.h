@@ -22,12 +22,11 @@
 
 class DialogWindow {
  public:
-  using Clicks = DialogClicks;
   // The font at a DPI: the platform's message font, unless a test asks for another.
   using Font = std::function<LOGFONTW(int dpi)>;
   static LOGFONTW messageFont(int dpi);
 
-  DialogWindow(const dialog_layout::Dialog& layout, HWND owner, Clicks clicks, Font font = messageFont);
+  DialogWindow(const dialog_layout::Dialog& layout, HWND owner, DialogClicks clicks, Font font = messageFont);
   virtual ~DialogWindow();
   DialogWindow(const DialogWindow&) = delete;
   DialogWindow& operator=(const DialogWindow&) = delete;
@@ -55,7 +54,7 @@ class DialogWindow {
   std::size_t indexOf(std::string_view controlName) const;
 
   const dialog_layout::Dialog& layout_;
-  Clicks clicks_;
+  DialogClicks clicks_;
   Font fontAt_;
   HWND hwnd_ = nullptr;
   std::vector<HWND> controls_;  // in the table's order, which is the tab order

@@ -7,7 +7,7 @@
 
 class HelpDialogWindow : public DialogWindow, public HelpDialog {
  public:
-  HelpDialogWindow(HWND owner, Clicks clicks, Font font = messageFont)
+  HelpDialogWindow(HWND owner, DialogClicks clicks, Font font = messageFont)
       : DialogWindow(dialog_layout::kHelp, owner, std::move(clicks), std::move(font)) {}
 
   bool Visible() const override { return shown(); }

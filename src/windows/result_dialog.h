@@ -7,7 +7,7 @@
 
 class ResultDialogWindow : public DialogWindow, public ResultDialog {
  public:
-  ResultDialogWindow(HWND owner, Clicks clicks, Font font = messageFont)
+  ResultDialogWindow(HWND owner, DialogClicks clicks, Font font = messageFont)
       : DialogWindow(dialog_layout::kResult, owner, std::move(clicks), std::move(font)) {}
 
   bool Visible() const override { return shown(); }

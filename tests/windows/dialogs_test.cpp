@@ -25,8 +25,8 @@ LOGFONTW tahoma(int points, int dpi) {
 // The dialog a table describes, in a font of the given size.
 std::unique_ptr<DialogWindow> make(const dialog_layout::Dialog& layout, int points) {
   const DialogWindow::Font font = [points](int dpi) { return tahoma(points, dpi); };
-  if (&layout == &dialog_layout::kResult) return std::make_unique<ResultDialogWindow>(nullptr, DialogWindow::Clicks{}, font);
-  return std::make_unique<HelpDialogWindow>(nullptr, DialogWindow::Clicks{}, font);
+  if (&layout == &dialog_layout::kResult) return std::make_unique<ResultDialogWindow>(nullptr, DialogClicks{}, font);
+  return std::make_unique<HelpDialogWindow>(nullptr, DialogClicks{}, font);
 }
 
 // The dialog's controls in z-order, which is their tab order.
