@@ -12,6 +12,7 @@
 
 #include "core/world_hash.h"
 #include "desktop/replay_watch.h"
+#include "support/seam_lines.h"
 #include "ui_support.h"
 
 namespace {
@@ -36,9 +37,7 @@ void pressPointer(QWidget& window, QEvent::Type type, QPoint at, Qt::MouseButton
 // goes back, and quits once tick 120 has run.
 Recorded recordWindowGame() {
   PlayerWindow w;
-  std::ostringstream out;
-  ReplayWriter writer(out, "2026-12-08T00:00:00Z");
-  w.frm.seam().record(writer);
+  const SeamLines lines(w.frm.seam());
   for (int tick = 1; tick <= kTicks; ++tick) {
     if (tick == 10) {
       pressPointer(w.frm, QEvent::MouseMove, {200, 100}, Qt::NoButton);
@@ -54,7 +53,7 @@ Recorded recordWindowGame() {
   QTest::keyClick(&w.frm, Qt::Key_Escape);
   control<QPushButton>("frm_winlose", "btn_quit")->click();
   EXPECT_EQ(w.exits, std::vector<int>{kQuitStatus});
-  return {out.str(), worldHash(w.game)};
+  return {lines.text(), worldHash(w.game)};
 }
 
 const Recorded& recorded() {

@@ -8,11 +8,10 @@
 
 #include <functional>
 #include <optional>
-#include <sstream>
 #include <vector>
 
 #include "core/colours.h"
-#include "replay/replay_format.h"
+#include "support/seam_lines.h"
 #include "windows/battlefield_window.h"
 #include "windows/dpi.h"
 
@@ -113,12 +112,9 @@ TEST(BattlefieldWindowTest, EachMessageReachesItsHandlerWithTheGamesCode) {
   };
   for (const Case& c : cases) {
     Battlefield b;
-    std::ostringstream out;
-    ReplayWriter writer(out, "2026-12-08T00:00:00Z");
-    b.frm.seam().record(writer);
-    const std::string before = out.str();
+    const SeamLines lines(b.frm.seam());
     c.messages(b);
-    EXPECT_EQ(out.str().substr(before.size()), c.recorded) << c.what;
+    EXPECT_EQ(lines.since(), c.recorded) << c.what;
   }
 }
 
@@ -216,9 +212,7 @@ TEST(BattlefieldWindowTest, AChangeOfScaleResizesTheWindowWhereWindowsSuggests) 
     const char* recorded;
   } const cases[] = {{144, 1085, 977, 151, 76, "move 100 50\n"}, {96, 723, 651, 200, 100, "move 200 100\n"}};
   Battlefield b;
-  std::ostringstream out;
-  ReplayWriter writer(out, "2026-12-08T00:00:00Z");
-  b.frm.seam().record(writer);
+  const SeamLines lines(b.frm.seam());
   for (const Case& c : cases) {
     const RECT suggested{40, 30, 140, 130};  // its place; the size is the window's own
     b.send(WM_DPICHANGED, MAKEWPARAM(c.dpi, c.dpi), reinterpret_cast<LPARAM>(&suggested));
@@ -227,9 +221,8 @@ TEST(BattlefieldWindowTest, AChangeOfScaleResizesTheWindowWhereWindowsSuggests) 
     GetWindowRect(b.frm.hwnd(), &shown);
     EXPECT_TRUE(EqualRect(&shown, &expected)) << c.dpi << " DPI: " << shown.left << ", " << shown.top << ", "
                                                << shown.right << ", " << shown.bottom;
-    const std::size_t before = out.str().size();
     b.send(WM_MOUSEMOVE, 0, at(c.pointerX, c.pointerY));
-    EXPECT_TRUE(out.str().substr(before).ends_with(c.recorded)) << c.dpi << " DPI: " << out.str().substr(before);
+    EXPECT_TRUE(lines.since().ends_with(c.recorded)) << c.dpi << " DPI: " << lines.since();
   }
 }
 
