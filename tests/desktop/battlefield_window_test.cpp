@@ -13,9 +13,6 @@ TEST(BattlefieldWindowTest, IsAFramelessFixedSizeWindowTitledBrassmoor) {
   EXPECT_TRUE(frm.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(frm.size(), QSize(723, 651));
   EXPECT_EQ(frm.minimumSize(), frm.maximumSize());
-  EXPECT_EQ(frm.ScaleWidth(), 723.0F);
-  EXPECT_EQ(frm.ScaleHeight(), 651.0F);
-  EXPECT_EQ(frm.Tag(), "0");
 }
 
 TEST(BattlefieldWindowTest, TheFirstTicksStartALevelAndShowTheTanks) {

@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
-#include <functional>
 
 #include "support/seam_lines.h"
 #include "ui_support.h"
@@ -25,11 +24,7 @@ void click(const char* dialog, const char* button) {
 }  // namespace
 
 TEST(HandlersTest, EachEventReachesItsHandlerWithTheGamesCode) {
-  struct Case {
-    const char* what;
-    std::function<void(PlayerWindow&)> input;
-    const char* recorded;  // the seam's lines for the input; the first's tick the writer has already put down
-  } const cases[] = {
+  expectEachRecorded<PlayerWindow>({
       {"the arrows and F1",
        [](PlayerWindow& w) {
          for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down, Qt::Key_F1})
@@ -75,13 +70,7 @@ TEST(HandlersTest, EachEventReachesItsHandlerWithTheGamesCode) {
          click("frm_winlose", "btn_quit");
        },
        "key 27\n0 end quit\n"},
-  };
-  for (const Case& c : cases) {
-    PlayerWindow w;
-    const SeamLines lines(w.frm.seam());
-    c.input(w);
-    EXPECT_EQ(lines.since(), c.recorded) << c.what;
-  }
+  });
 }
 
 TEST(HandlersTest, QuitEndsTheProcessAtOnceWithStatusZero) {

@@ -6,7 +6,6 @@
 // the battlefield while the game is paused, the window shows exactly the canvas.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -63,11 +62,7 @@ struct Watcher final : BattlefieldWindow::Watcher {
 }  // namespace
 
 TEST(BattlefieldWindowTest, EachMessageReachesItsHandlerWithTheGamesCode) {
-  struct Case {
-    const char* what;
-    std::function<void(Battlefield&)> messages;
-    const char* recorded;  // the seam's lines for them; the first's tick the writer has already put down
-  } const cases[] = {
+  expectEachRecorded<Battlefield>({
       {"the arrows down and up, with Alt held too",
        [](Battlefield& b) {
          for (const WPARAM k : {VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN}) b.send(WM_KEYDOWN, k);
@@ -109,13 +104,7 @@ TEST(BattlefieldWindowTest, EachMessageReachesItsHandlerWithTheGamesCode) {
          click(dynamic_cast<DialogWindow&>(b.frm.frm_winlose()), L"Quit");
        },
        "key 27\n0 end quit\n"},
-  };
-  for (const Case& c : cases) {
-    Battlefield b;
-    const SeamLines lines(b.frm.seam());
-    c.messages(b);
-    EXPECT_EQ(lines.since(), c.recorded) << c.what;
-  }
+  });
 }
 
 // A drag beyond the window goes on aiming, and its release still arrives.
