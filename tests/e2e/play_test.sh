@@ -99,14 +99,7 @@ fi
 kill "$other_pid"
 on_exit=:
 
-step "6: F1 shows the help, and Close hides it"
-press F1
-expect_dialog Help 305 175
-expect_frame_centred Help
-click_button "$dialog" 52 148  # Close
-wait_until_hidden "$dialog"
-
-step "7: a shown dialog stays in sight, and the battlefield takes the keys"
+step "6: a shown dialog stays in sight, and the battlefield takes the keys"
 press Escape
 expect_dialog Result 213 112
 result=$dialog
@@ -115,12 +108,12 @@ xdotool mousemove $((field_x + 20)) $((field_y + 20)) click 1
 eventually active "$field_window" || fail "the clicked battlefield did not take the focus: $(window_state "$result")"
 above "$result" "$field_window" || fail "the clicked battlefield rose over the Result dialog: $(window_state "$result")"
 xdotool key F1
-find_window Help
-eventually active "$window" || fail "the Help dialog did not take the focus: $(window_state "$window")"
-on_top "$window" && above "$result" "$field_window" ||
-  fail "the Help dialog is not on top, the Result dialog over the battlefield: $(window_state "$window")"
+expect_dialog Help 305 175
+eventually active "$dialog" || fail "the Help dialog did not take the focus: $(window_state "$dialog")"
+on_top "$dialog" && above "$result" "$field_window" ||
+  fail "the Help dialog is not on top, the Result dialog over the battlefield: $(window_state "$dialog")"
 press F1
-wait_until_hidden "$window"
+wait_until_hidden "$dialog"
 # Minimised, the dialog takes its battlefield with it, and brought back, the
 # battlefield brings its dialog, as a task bar or Alt+Tab would.
 xdotool windowminimize "$result"
@@ -135,13 +128,13 @@ eventually active "$result" || fail "the Result dialog shown again did not take 
 whole "$result" && on_top "$result" || fail "the Result dialog shown again is not whole on top: $(window_state "$result")"
 expect_dialog Result 213 112
 
-step "8: Quit ends the game"
+step "7: Quit ends the game"
 click_button "$dialog" 60 80  # Quit
 wait_for_exit 1 "Quit"
 written=$(find "$scratch/cwd" "$scratch/home" -mindepth 1)
 [ -z "$written" ] || fail "the game wrote files: $written"
 
-step "9: the window manager closing the battlefield ends the game, even with a dialog shown"
+step "8: the window manager closing the battlefield ends the game, even with a dialog shown"
 start_game
 press Escape
 expect_dialog Result 213 112
