@@ -1,7 +1,7 @@
 // A game played in the window, recorded through its seam and watched in a
 // window again: the same world at the end whatever the player does meanwhile,
-// the playback's keys and title, the stop sentence with the process's status,
-// and replay files that cannot be read.
+// the playback's keys and title, the stop sentence and title with the
+// process's status, and replay files that cannot be read.
 #include <gtest/gtest.h>
 
 #include <QMouseEvent>
@@ -124,15 +124,17 @@ TEST(ReplayWatchTest, StopsWithItsSentenceAndEscEndsWithTheStatusOfHowItStopped)
     std::string text;
     const char* sentence;
     int status;
+    const char* title;
   } cases[] = {
-      {text, "The replay is over.", 0},
-      {edited, "This replay parts from the game at tick 40", 1},
-      {text.substr(0, text.find("\n80 check") + 1), "The replay ends early", 2},
+      {text, "The replay is over.", 0, "Brassmoor replay: Stopped, tick 120"},
+      {edited, "This replay parts from the game at tick 40", 1, "Brassmoor replay: Stopped, tick 40"},
+      {text.substr(0, text.find("\n80 check") + 1), "The replay ends early", 2, "Brassmoor replay: Stopped, tick 40"},
   };
   for (const auto& c : cases) {
     Watch w(c.text);
     w.periods(kMostPeriods);
     EXPECT_TRUE(w.told.str().starts_with(c.sentence)) << w.told.str();
+    EXPECT_EQ(w.frm.windowTitle().toStdString(), c.title);
     const QWidget* sentence = topLevel("sentence");
     ASSERT_NE(sentence, nullptr);
     EXPECT_TRUE(sentence->isVisible());
