@@ -144,6 +144,13 @@ export function picture(page) {
   });
 }
 
+// Whether the battlefield changes while a still page's clock moves on by `count` ticks.
+export async function changes({ page, ticks }, count) {
+  const before = (await picture(page)).hash;
+  await ticks(count);
+  return (await picture(page)).hash !== before;
+}
+
 // What the game's handlers have been given from now on, one call a line
 // without its tick: each call of the returned function tells the new ones.
 // The lines the ticks themselves record (reseed, check) are left out.

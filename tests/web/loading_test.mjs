@@ -1,9 +1,9 @@
-// The page while it loads: "Loading…" until the game is ready, and one plain
-// sentence saying what failed when it cannot load, with no uncaught error.
+// A page that cannot load says what failed in one plain sentence, with no
+// uncaught error.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { gameReady, openBrowser, webBuild } from './browser.mjs';
+import { openBrowser, webBuild } from './browser.mjs';
 
 let chromium;
 before(async () => {
@@ -39,23 +39,4 @@ test('a page that cannot load says what failed in one sentence, and nothing goes
     assert.deepEqual(uncaught, [], name);
     await page.close();
   }
-});
-
-test('"Loading…" shows until the game is ready, then gives way to it', async () => {
-  let release;
-  const held = new Promise((done) => { release = done; });
-  const { page, errors } = await chromium.open(undefined, {
-    prepare: intercepting('brassmoor.wasm', async (request) => {
-      await held;
-      request.continue();
-    }),
-    ready: false,
-  });
-  await page.waitForSelector('#status');
-  assert.deepEqual(await status(page), { text: 'Loading…', shown: true, failed: false });
-  release();
-  await gameReady(page);
-  assert.equal((await status(page)).shown, false);
-  assert.deepEqual(errors, []);
-  await page.close();
 });

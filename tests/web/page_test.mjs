@@ -5,7 +5,7 @@
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 
-import { openBrowser, picture, recorder, testPage } from './browser.mjs';
+import { changes, openBrowser, picture, recorder, testPage } from './browser.mjs';
 
 const kWhite = '255,255,255';
 const kBlack = '0,0,0';
@@ -19,13 +19,6 @@ after(async () => chromium.close());
 
 // Every page runs on the test's still clock: it plays the same game at every run.
 const open = (viewport) => chromium.open(viewport, { still: true });
-
-// Whether the battlefield changes while the clock moves on by `count` ticks.
-async function changes({ page, ticks }, count = kSettle) {
-  const first = await picture(page);
-  await ticks(count);
-  return (await picture(page)).hash !== first.hash;
-}
 
 test('the page loads with no console error and shows a white field with black tanks and one blue one', async () => {
   const { page, errors, ticks } = await open();
@@ -104,6 +97,6 @@ test('a run-time error ends its tick, is reported once on the console, and the n
   await page.evaluate(() => brassmoor.test.setTarget(50, 99));  // slot 99 does not exist
   await ticks(kSettle);
   assert.deepEqual(errors, ['brassmoor: run-time error in tmr_Timer: Subscript out of range']);
-  assert.ok(await changes(played), 'the tanks in the slots before it still move');
+  assert.ok(await changes(played, kSettle), 'the tanks in the slots before it still move');
   await page.close();
 });

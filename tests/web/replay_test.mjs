@@ -37,27 +37,17 @@ before(async () => {
   });
   const { page, ticks } = played;
   const field = await page.$eval('#frm', (c) => c.getBoundingClientRect().toJSON());
-  await page.mouse.move(field.x + 300, field.y + 200);
-  await page.keyboard.down('ArrowUp');
-  await ticks(40);
-  await page.mouse.move(field.x + 500, field.y + 400);
-  await page.mouse.down();
-  await ticks(40);
-  await page.keyboard.up('ArrowUp');
-  await page.mouse.up();
-  await ticks(20);
-  await page.keyboard.press('Escape');
-  await page.click('#frm_winlose [data-control="Command1"]');
-  await ticks(5);
-  await page.keyboard.press('p');
-  await ticks(5);  // paused: no tick runs
-  await page.keyboard.press('p');
-  await ticks(5);
-  await page.keyboard.press('F1');
-  await page.click('#frm_help [data-control="Command1"]');
-  await ticks(30);
-  await page.keyboard.press('Escape');
-  await page.click('#frm_winlose [data-control="btn_quit"]');
+  const press = (key) => () => page.keyboard.press(key);
+  const click = (dialog, control) => () => page.click(`#${dialog} [data-control="${control}"]`);
+  // A number is so many ticks; paused, none of them runs.
+  const steps = [
+    () => page.mouse.move(field.x + 300, field.y + 200), () => page.keyboard.down('ArrowUp'), 40,
+    () => page.mouse.move(field.x + 500, field.y + 400), () => page.mouse.down(), 40,
+    () => page.keyboard.up('ArrowUp'), () => page.mouse.up(), 20,
+    press('Escape'), click('frm_winlose', 'Command1'), 5, press('p'), 5, press('p'), 5,
+    press('F1'), click('frm_help', 'Command1'), 30, press('Escape'), click('frm_winlose', 'btn_quit'),
+  ];
+  for (const step of steps) await (typeof step === 'number' ? ticks(step) : step());
   await page.waitForSelector('#end:not([hidden])');
 });
 after(async () => {
