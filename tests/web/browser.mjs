@@ -3,6 +3,8 @@
 // of Google's may be looked up.
 import path from 'node:path';
 
+import { after, before } from 'node:test';
+
 import puppeteer from 'puppeteer-core';
 
 import { serve } from '../../scripts/serve_web.mjs';
@@ -123,6 +125,24 @@ export async function openBrowser({ folder = webBuild } = {}) {
       await stopServing();
     },
   };
+}
+
+// One browser for all the tests of a file: open before the first, closed after the last.
+export function browserForFile(options) {
+  const chromium = {};
+  before(async () => Object.assign(chromium, await openBrowser(options)));
+  after(() => chromium.close());
+  return chromium;
+}
+
+// Runs `use(chromium)` on a browser of its own, closed however it ends.
+export async function withBrowser(options, use) {
+  const chromium = await openBrowser(options);
+  try {
+    return await use(chromium);
+  } finally {
+    await chromium.close();
+  }
 }
 
 // The canvas as the game drew it: how many pixels of each colour, a hash of

@@ -3,15 +3,11 @@
 // round its own buttons, and Quit's end screen shows the numbers then. A screen reader hears them as a player sees them, and
 // the keyboard's place on the battlefield shows.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { openBrowser, testPage } from './browser.mjs';
+import { browserForFile, testPage } from './browser.mjs';
 
-let chromium;
-before(async () => {
-  chromium = await openBrowser({ folder: testPage });
-});
-after(async () => chromium.close());
+const chromium = browserForFile({ folder: testPage });
 
 const focused = (page) => page.evaluate(() => `${document.activeElement.closest('dialog')?.id}.${document.activeElement.dataset.control}`);
 

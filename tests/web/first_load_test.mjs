@@ -5,15 +5,14 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { gameReady, kPhone, openBrowser } from './browser.mjs';
+import { gameReady, kPhone, withBrowser } from './browser.mjs';
 
 const kDesktop = { width: 1350, height: 940 };
 
 const frames = (page) => page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
 
 test('"Loading…" shows until the game is ready, and nothing moves as the page loads, on a phone and with a mouse: the layout shifts sum to 0', async () => {
-  const chromium = await openBrowser();
-  try {
+  await withBrowser({}, async (chromium) => {
     for (const viewport of [kPhone, kDesktop]) {
       // The WebAssembly is held until the page has been shown, so that the game arrives on a page already painted.
       let release;
@@ -45,14 +44,11 @@ test('"Loading…" shows until the game is ready, and nothing moves as the page 
       assert.deepEqual(errors, []);
       await page.close();
     }
-  } finally {
-    await chromium.close();
-  }
+  });
 });
 
 test('the first visit asks for every module and the WebAssembly at once, downloads each file once, the service worker\'s copies included, and compiles the WebAssembly as it streams; the back/forward cache keeps the page', async (t) => {
-  const chromium = await openBrowser();
-  try {
+  await withBrowser({}, async (chromium) => {
     // The bare address: a visit to ?seed=N would download the page once more, as "/", for the offline copy.
     const { page } = await chromium.open(undefined, {
       url: chromium.address,
@@ -92,7 +88,5 @@ test('the first visit asks for every module and the WebAssembly at once, downloa
     await page.goto(`${chromium.address}manifest.webmanifest`);
     await page.goBack();
     assert.equal(await page.evaluate(() => globalThis.restored), true, 'back from the back/forward cache');
-  } finally {
-    await chromium.close();
-  }
+  });
 });

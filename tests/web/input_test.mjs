@@ -1,15 +1,11 @@
 // The page takes only the game's own keys and never scrolls; pointers
 // follow the DOM's own button bits, and a cancelled pointer lets go.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { openBrowser, recorder, testPage } from './browser.mjs';
+import { browserForFile, recorder, testPage } from './browser.mjs';
 
-let chromium;
-before(async () => {
-  chromium = await openBrowser({ folder: testPage });
-});
-after(async () => chromium.close());
+const chromium = browserForFile({ folder: testPage });
 
 test('only the game\'s own keys are taken from the browser, and none pressed with Ctrl, Alt or Meta, which the game does not see', async () => {
   const { page } = await chromium.open();

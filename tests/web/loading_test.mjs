@@ -1,15 +1,11 @@
 // A page that cannot load says what failed in one plain sentence, with no
 // uncaught error.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { openBrowser, webBuild } from './browser.mjs';
+import { browserForFile, webBuild } from './browser.mjs';
 
-let chromium;
-before(async () => {
-  chromium = await openBrowser();
-});
-after(async () => chromium.close());
+const chromium = browserForFile();
 
 const status = (page) => page.$eval('#status', (p) => ({ text: p.textContent, shown: p.checkVisibility(), failed: p.className === 'failed' }));
 

@@ -10,7 +10,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { test } from 'node:test';
 
-import { changes, gameReady, kSeed, openBrowser, webBuild } from './browser.mjs';
+import { changes, gameReady, kSeed, webBuild, withBrowser } from './browser.mjs';
 
 const kSource = new URL('../../', import.meta.url).pathname;
 const work = mkdtempSync(join(tmpdir(), 'brassmoor-offline-'));
@@ -51,21 +51,18 @@ async function takenOver(browser, before = []) {
 }
 const cacheNames = (page) => page.evaluate(() => caches.keys());
 
-test('the page can be installed, and its icons are as large as the manifest says', async () => {
+test('the page can be installed, with the icon at 192 and 512 pixels', async () => {
   const manifest = JSON.parse(readFileSync(join(webBuild, 'manifest.webmanifest'), 'utf8'));
   for (const size of [192, 512]) {
     const icon = manifest.icons.find((i) => i.sizes === `${size}x${size}`);
     const png = readFileSync(join(webBuild, icon.src));
     assert.deepEqual([png.readUInt32BE(16), png.readUInt32BE(20)], [size, size], icon.src);
   }
-  const chromium = await openBrowser();
-  try {
+  await withBrowser({}, async (chromium) => {
     const { page } = await chromium.open();
     const cdp = await page.createCDPSession();
     assert.deepEqual((await cdp.send('Page.getInstallabilityErrors')).installabilityErrors, []);
-  } finally {
-    await chromium.close();
-  }
+  });
 });
 
 test('after one visit the page plays offline; a new release is served whole at the next visit, then replaces the old', async () => {
@@ -76,8 +73,7 @@ test('after one visit the page plays offline; a new release is served whole at t
   });
   assert.notEqual(first.name, second.name, 'a changed file makes a new release');
 
-  const chromium = await openBrowser({ folder: first.folder });
-  try {
+  await withBrowser({ folder: first.folder }, async (chromium) => {
     const played = await chromium.open(undefined, { still: true });
     let { page } = played;
     const firstWorker = await takenOver(chromium.browser);
@@ -112,16 +108,13 @@ test('after one visit the page plays offline; a new release is served whole at t
     await takenOver(chromium.browser, [firstWorker]);
     ({ page } = await chromium.open());
     assert.deepEqual(await cacheNames(page), [`brassmoor-${second.name}`], 'the old one gone');
-  } finally {
-    await chromium.close();
-  }
+  });
 });
 
 test('a release one of whose files fails to load is never kept', async () => {
   const broken = release('broken');
   unlinkSync(join(broken.folder, 'ticker.js'));
-  const chromium = await openBrowser({ folder: broken.folder });
-  try {
+  await withBrowser({ folder: broken.folder }, async (chromium) => {
     const { page } = await chromium.open(undefined, { ready: false });
     const outcome = await page.evaluate(async () => {
       const registration = await navigator.serviceWorker.register('sw.js');
@@ -130,7 +123,5 @@ test('a release one of whose files fails to load is never kept', async () => {
       return caches.keys();
     });
     assert.deepEqual(outcome, []);
-  } finally {
-    await chromium.close();
-  }
+  });
 });

@@ -3,19 +3,15 @@
 // code (as the recording shows it), and a run-time error that the game
 // survives. What the handlers do is the game's, tested there.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { changes, openBrowser, picture, recorder, testPage } from './browser.mjs';
+import { browserForFile, changes, picture, recorder, testPage } from './browser.mjs';
 
 const kWhite = '255,255,255';
 const kBlack = '0,0,0';
 const kSettle = 16;  // ticks
 
-let chromium;
-before(async () => {
-  chromium = await openBrowser({ folder: testPage });
-});
-after(async () => chromium.close());
+const chromium = browserForFile({ folder: testPage });
 
 // Every page runs on the test's still clock: it plays the same game at every run.
 const open = (viewport) => chromium.open(viewport, { still: true });

@@ -5,9 +5,9 @@
 // exactly the pixel it is on; fullscreen never leaves a paused game with no
 // dialog.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { kPhone, openBrowser, recorder, showPng, testPage } from './browser.mjs';
+import { browserForFile, kPhone, recorder, showPng, testPage } from './browser.mjs';
 
 const kPhones = [
   { name: 'portrait', viewport: kPhone },
@@ -15,11 +15,7 @@ const kPhones = [
 ];
 const kField = { width: 723, height: 651 };
 
-let chromium;
-before(async () => {
-  chromium = await openBrowser({ folder: testPage });
-});
-after(async () => chromium.close());
+const chromium = browserForFile({ folder: testPage });
 
 const rect = (page, selector) => page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
 const middle = (r) => [r.x + r.width / 2, r.y + r.height / 2];
