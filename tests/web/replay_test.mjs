@@ -147,9 +147,7 @@ test('a damaged link or a file that is no replay is told in one sentence, and pl
 
   const bad = path.join(folder, 'notes.replay');
   await writeFile(bad, 'my notes\n');
-  const { page, uncaught } = await chromium.open();
-  await page.keyboard.press('Escape');
-  await page.click('#frm_winlose [data-control="btn_quit"]');
+  const { page, uncaught } = await quitPage();
   const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#end .open-replay')]);
   await Promise.all([page.waitForNavigation(), chooser.accept([bad])]);
   assert.match(await told(page), /^Brassmoor cannot play this replay: notes\.replay line 1: not a replay of this version: [^.]*\.$/);
@@ -192,8 +190,11 @@ async function watchFile(page, file) {
   await gameReady(page);
 }
 
-test('desktop.replay paused and stepped on the page shows the simulator\'s picture of that tick', async () => {
+test('a replay opened from the controls of one at its end, paused and stepped, shows the simulator\'s picture of that tick', async () => {
   const { page } = await quitPage();
+  // Opened from the end screen, then from the controls of a replay at its end.
+  await watchFile(page, path.join(kCorpus, 'page.replay'));
+  assert.equal(await watchedToTheEnd(page), kOver);
   await watchFile(page, path.join(kCorpus, 'desktop.replay'));
   await page.click('#playback [data-control="Pause"]');
   const paused = Number((await page.$eval('#playback_status', (p) => p.textContent)).match(/^Paused, tick (\d+)$/)[1]);
