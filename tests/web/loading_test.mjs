@@ -7,8 +7,6 @@ import { browserForFile, webBuild } from './browser.mjs';
 
 const chromium = browserForFile();
 
-const status = (page) => page.$eval('#status', (p) => ({ text: p.textContent, shown: p.checkVisibility(), failed: p.className === 'failed' }));
-
 // Answers a request for `file` with `answer(request)` and lets every other
 // one through, past any service worker's copy.
 const intercepting = (file, answer) => async (page) => {
@@ -29,9 +27,9 @@ test('a page that cannot load says what failed in one sentence, and nothing goes
   for (const { name, open, says } of cases) {
     const { page, uncaught } = await chromium.open(undefined, { ...open, ready: false });
     await page.waitForFunction(() => document.getElementById('status').className === 'failed', { timeout: 5000 });
-    const shown = await status(page);
-    assert.match(shown.text, says, name);
-    assert.ok(shown.shown, `${name}: the sentence shows`);
+    const [text, shown] = await page.$eval('#status', (p) => [p.textContent, p.checkVisibility()]);
+    assert.match(text, says, name);
+    assert.ok(shown, `${name}: the sentence shows`);
     assert.deepEqual(uncaught, [], name);
     await page.close();
   }
