@@ -99,10 +99,7 @@ export async function openBrowser({ folder = webBuild } = {}) {
       const page = await browser.newPage();
       await page.setViewport(viewport);
       const errors = [], uncaught = [];
-      page.on('console', (message) => {
-        if (message.type() !== 'error') return;
-        errors.push(message.text());
-      });
+      page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
       page.on('pageerror', (error) => {
         errors.push(String(error));
         uncaught.push(String(error));
