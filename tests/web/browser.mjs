@@ -3,6 +3,8 @@
 // of Google's may be looked up.
 import path from 'node:path';
 
+import { after, before } from 'node:test';
+
 import puppeteer from 'puppeteer-core';
 
 import { serve } from '../../scripts/serve_web.mjs';
@@ -13,12 +15,15 @@ const kChromiumFlags = [
 ];
 
 // Every page plays the game of this seed, one where the blue tank stands in
-// the open and no shell hits it in its first 200 ticks, idle or driving
-// ahead, so that the tests see it drive and fire; the log names it.
+// the open at the start and no shell hits it early, so that the tests see it;
+// the log names it.
 export const kSeed = 4;
 
 // The tick's period, as the page times it.
 export const kTickMs = 25;
+
+// A touch phone in portrait.
+export const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 
 // Installed in a page before its scripts run: its clock stands still, and a
 // delay runs out only when the test moves the clock on, so a page plays the
@@ -94,10 +99,7 @@ export async function openBrowser({ folder = webBuild } = {}) {
       const page = await browser.newPage();
       await page.setViewport(viewport);
       const errors = [], uncaught = [];
-      page.on('console', (message) => {
-        if (message.type() !== 'error') return;
-        errors.push(message.text());
-      });
+      page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
       page.on('pageerror', (error) => {
         errors.push(String(error));
         uncaught.push(String(error));
@@ -122,6 +124,24 @@ export async function openBrowser({ folder = webBuild } = {}) {
   };
 }
 
+// One browser for all the tests of a file: open before the first, closed after the last.
+export function browserForFile(options) {
+  const chromium = {};
+  before(async () => Object.assign(chromium, await openBrowser(options)));
+  after(() => chromium.close());
+  return chromium;
+}
+
+// Runs `use(chromium)` on a browser of its own, closed however it ends.
+export async function withBrowser(options, use) {
+  const chromium = await openBrowser(options);
+  try {
+    return await use(chromium);
+  } finally {
+    await chromium.close();
+  }
+}
+
 // The canvas as the game drew it: how many pixels of each colour, a hash of
 // the whole, and where the blue pixels (the player's tank) lie.
 export function picture(page) {
@@ -141,11 +161,32 @@ export function picture(page) {
   });
 }
 
-const centre = (points) => points.reduce(([sx, sy], [x, y]) => [sx + x / points.length, sy + y / points.length], [0, 0]);
-
-// The centre of the player's tank; it must be in sight, not grey from a hit, nor gone.
-export async function playerAt(page) {
-  const { blue } = await picture(page);
-  if (blue.length <= 20) throw new Error(`the blue tank is out of sight, in the game of ?seed=${kSeed}`);
-  return centre(blue);
+// Whether the battlefield changes while a still page's clock moves on by `count` ticks.
+export async function changes({ page, ticks }, count) {
+  const before = (await picture(page)).hash;
+  await ticks(count);
+  return (await picture(page)).hash !== before;
 }
+
+// What the game's handlers have been given from now on, one call a line
+// without its tick: each call of the returned function tells the new ones.
+// The lines the ticks themselves record (reseed, check) are left out.
+export async function recorder(page) {
+  const recording = () => page.evaluate(() => brassmoor.recording());
+  let seen = (await recording()).length;
+  return async () => {
+    const text = await recording();
+    const lines = text.slice(seen).split('\n').map((line) => line.replace(/^\d+ /, ''));
+    seen = text.length;
+    return lines.filter((line) => line !== '' && !/^(reseed|check) /.test(line));
+  };
+}
+
+// A PNG's pixels as they are, with no colour conversion, kept in the page as
+// the 2D context `shown`.
+export const showPng = (page, png) => page.evaluate(async (png) => {
+  const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
+  const image = await createImageBitmap(new Blob([bytes]), { colorSpaceConversion: 'none', premultiplyAlpha: 'none' });
+  globalThis.shown = new OffscreenCanvas(image.width, image.height).getContext('2d');
+  shown.drawImage(image, 0, 0);
+}, png);

@@ -1,25 +1,23 @@
-// The page's first load: nothing on it moves as it loads, everything it
-// loads is asked for at once, the WebAssembly compiles as it streams in,
-// each file is downloaded once even as the service worker keeps it, and the
-// back/forward cache keeps the page.
+// The page's first load: "Loading…" until the game is ready and nothing on
+// the page moving as it loads, everything it loads asked for at once, the
+// WebAssembly compiled as it streams in, each file downloaded once even as
+// the service worker keeps it, and the back/forward cache keeping the page.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { gameReady, openBrowser } from './browser.mjs';
+import { gameReady, kPhone, withBrowser } from './browser.mjs';
 
-const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 const kDesktop = { width: 1350, height: 940 };
 
 const frames = (page) => page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
 
-test('nothing moves as the page loads, on a phone and with a mouse: the layout shifts sum to 0', async () => {
-  const chromium = await openBrowser();
-  try {
+test('"Loading…" shows until the game is ready, and nothing moves as the page loads, on a phone and with a mouse: the layout shifts sum to 0', async () => {
+  await withBrowser({}, async (chromium) => {
     for (const viewport of [kPhone, kDesktop]) {
       // The WebAssembly is held until the page has been shown, so that the game arrives on a page already painted.
       let release;
       const held = new Promise((done) => { release = done; });
-      const { page } = await chromium.open(viewport, {
+      const { page, errors } = await chromium.open(viewport, {
         ready: false,
         prepare: async (page) => {
           await page.evaluateOnNewDocument(() => {
@@ -35,22 +33,25 @@ test('nothing moves as the page loads, on a phone and with a mouse: the layout s
         },
       });
       await page.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length > 0);
+      const status = () => page.$eval('#status', (p) => [p.textContent, p.checkVisibility(), p.className]);
+      assert.deepEqual(await status(), ['Loading…', true, ''], 'while the WebAssembly is on its way');
       release();
       await gameReady(page);
       await frames(page);
+      assert.equal((await status())[1], false, 'gone once the game is ready');
       const shifted = await page.evaluate(() => [...shifted, ...shifts.takeRecords().map((e) => e.value)]);
       assert.deepEqual(shifted, [], `${viewport.width} x ${viewport.height}`);
+      assert.deepEqual(errors, []);
       await page.close();
     }
-  } finally {
-    await chromium.close();
-  }
+  });
 });
 
-test('every module and the WebAssembly are asked for at once, each once, and the WebAssembly compiles as it streams', async () => {
-  const chromium = await openBrowser();
-  try {
+test('the first visit asks for every module and the WebAssembly at once, downloads each file once, the service worker\'s copies included, and compiles the WebAssembly as it streams; the back/forward cache keeps the page', async (t) => {
+  await withBrowser({}, async (chromium) => {
+    // The bare address: a visit to ?seed=N would download the page once more, as "/", for the offline copy.
     const { page } = await chromium.open(undefined, {
+      url: chromium.address,
       prepare: (page) => page.evaluateOnNewDocument(() => {
         globalThis.compiled = [];
         for (const name of ['instantiate', 'instantiateStreaming', 'compile', 'compileStreaming']) {
@@ -62,33 +63,23 @@ test('every module and the WebAssembly are asked for at once, each once, and the
         }
       }),
     });
-    const loaded = await page.evaluate(() => ({
-      announced: [...document.querySelectorAll('link[rel="modulepreload"], link[rel="preload"]')].map((l) => new URL(l.href).pathname).sort(),
-      fetched: performance.getEntriesByType('resource').map((e) => new URL(e.name).pathname)
-        .filter((path) => /\.(js|wasm)$/.test(path) && path !== '/sw.js').sort(),
-      compiled,
-    }));
+    const loaded = await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      const [name] = await caches.keys();
+      return {
+        announced: [...document.querySelectorAll('link[rel="modulepreload"], link[rel="preload"]')].map((l) => new URL(l.href).pathname).sort(),
+        fetched: performance.getEntriesByType('resource').map((e) => new URL(e.name).pathname)
+          .filter((path) => /\.(js|wasm)$/.test(path) && path !== '/sw.js').sort(),
+        compiled,
+        kept: (await (await caches.open(name)).keys()).map((request) => new URL(request.url).pathname),
+      };
+    });
     assert.deepEqual(loaded.fetched, loaded.announced, 'each announced, and each preload used: one request each');
     assert.ok(loaded.announced.includes('/brassmoor.wasm') && loaded.announced.includes('/main.js'));
     assert.deepEqual(loaded.compiled, ['instantiateStreaming']);
-  } finally {
-    await chromium.close();
-  }
-});
-
-test('the first visit downloads each file once, the service worker\'s copies included; the back/forward cache keeps the page', async (t) => {
-  const chromium = await openBrowser();
-  try {
-    // The bare address: a visit to ?seed=N would download the page once more, as "/", for the offline copy.
-    const { page } = await chromium.open(undefined, { url: chromium.address });
-    const kept = await page.evaluate(async () => {
-      await navigator.serviceWorker.ready;
-      const [name] = await caches.keys();
-      return (await (await caches.open(name)).keys()).map((request) => new URL(request.url).pathname);
-    });
     const downloads = chromium.served.filter(({ status }) => status === 200);
     const times = (path) => downloads.filter((d) => d.path === path).length;
-    assert.deepEqual(kept.filter((path) => times(path) !== 1), [], 'kept files not downloaded exactly once');
+    assert.deepEqual(loaded.kept.filter((path) => times(path) !== 1), [], 'kept files not downloaded exactly once');
     assert.deepEqual(downloads.filter((d) => times(d.path) !== 1), [], 'files downloaded more than once');
     const bytes = downloads.reduce((sum, d) => sum + d.bytes, 0);
     t.diagnostic(`first visit: ${chromium.served.length} requests, ${downloads.length} downloads, ${(bytes / 1000).toFixed(1)} kB`);
@@ -97,7 +88,5 @@ test('the first visit downloads each file once, the service worker\'s copies inc
     await page.goto(`${chromium.address}manifest.webmanifest`);
     await page.goBack();
     assert.equal(await page.evaluate(() => globalThis.restored), true, 'back from the back/forward cache');
-  } finally {
-    await chromium.close();
-  }
+  });
 });

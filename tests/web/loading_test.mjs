@@ -1,17 +1,11 @@
-// The page while it loads: "Loading…" until the game is ready, and one plain
-// sentence saying what failed when it cannot load, with no uncaught error.
+// A page that cannot load says what failed in one plain sentence, with no
+// uncaught error.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { gameReady, openBrowser, webBuild } from './browser.mjs';
+import { browserForFile, webBuild } from './browser.mjs';
 
-let chromium;
-before(async () => {
-  chromium = await openBrowser();
-});
-after(async () => chromium.close());
-
-const status = (page) => page.$eval('#status', (p) => ({ text: p.textContent, shown: p.checkVisibility(), failed: p.className === 'failed' }));
+const chromium = browserForFile();
 
 // Answers a request for `file` with `answer(request)` and lets every other
 // one through, past any service worker's copy.
@@ -33,29 +27,10 @@ test('a page that cannot load says what failed in one sentence, and nothing goes
   for (const { name, open, says } of cases) {
     const { page, uncaught } = await chromium.open(undefined, { ...open, ready: false });
     await page.waitForFunction(() => document.getElementById('status').className === 'failed', { timeout: 5000 });
-    const shown = await status(page);
-    assert.match(shown.text, says, name);
-    assert.ok(shown.shown, `${name}: the sentence shows`);
+    const [text, shown] = await page.$eval('#status', (p) => [p.textContent, p.checkVisibility()]);
+    assert.match(text, says, name);
+    assert.ok(shown, `${name}: the sentence shows`);
     assert.deepEqual(uncaught, [], name);
     await page.close();
   }
-});
-
-test('"Loading…" shows until the game is ready, then gives way to it', async () => {
-  let release;
-  const held = new Promise((done) => { release = done; });
-  const { page, errors } = await chromium.open(undefined, {
-    prepare: intercepting('brassmoor.wasm', async (request) => {
-      await held;
-      request.continue();
-    }),
-    ready: false,
-  });
-  await page.waitForSelector('#status');
-  assert.deepEqual(await status(page), { text: 'Loading…', shown: true, failed: false });
-  release();
-  await gameReady(page);
-  assert.equal((await status(page)).shown, false);
-  assert.deepEqual(errors, []);
-  await page.close();
 });

@@ -5,22 +5,17 @@
 // exactly the pixel it is on; fullscreen never leaves a paused game with no
 // dialog.
 import assert from 'node:assert/strict';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 
-import { kSeed, openBrowser, playerAt, testPage } from './browser.mjs';
+import { browserForFile, kPhone, recorder, showPng, testPage } from './browser.mjs';
 
-const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 const kPhones = [
   { name: 'portrait', viewport: kPhone },
   { name: 'landscape', viewport: { ...kPhone, width: kPhone.height, height: kPhone.width, isLandscape: true } },
 ];
 const kField = { width: 723, height: 651 };
 
-let chromium;
-before(async () => {
-  chromium = await openBrowser({ folder: testPage });
-});
-after(async () => chromium.close());
+const chromium = browserForFile({ folder: testPage });
 
 const rect = (page, selector) => page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
 const middle = (r) => [r.x + r.width / 2, r.y + r.height / 2];
@@ -32,16 +27,7 @@ const touchControls = (page) => page.$$eval('#pad button, #commands .for-touch',
   buttons.filter((b) => b.checkVisibility()).map((b) => [b.getAttribute('aria-label') ?? b.textContent, b.getBoundingClientRect().toJSON()]));
 
 // The screen as shown, in device pixels, kept in the page as the 2D context `shown`.
-async function readScreen(page) {
-  const png = await page.screenshot({ encoding: 'base64' });
-  await page.evaluate(async (png) => {
-    const image = new Image();
-    image.src = `data:image/png;base64,${png}`;
-    await image.decode();
-    globalThis.shown = new OffscreenCanvas(image.width, image.height).getContext('2d');
-    shown.drawImage(image, 0, 0);
-  }, png);
-}
+const readScreen = async (page) => showPng(page, await page.screenshot({ encoding: 'base64' }));
 
 // A battlefield pixel as a point of the page.
 const onField = (field, [x, y]) => [field.x + (x + 0.5) * (field.width / kField.width), field.y + (y + 0.5) * (field.height / kField.height)];
@@ -65,117 +51,70 @@ test('on a phone the battlefield fits the window, with every touch control besid
   }
 });
 
-test('on a phone the pad\'s Up drives the blue tank, and meanwhile a finger held on the battlefield aims and fires there', async () => {
-  for (const { name, viewport } of kPhones) {
-    const { page, ticks } = await chromium.open(viewport, { still: true });
-    await ticks(12);
-    const field = await rect(page, '#frm');
-    const start = await playerAt(page);
-    const drive = await page.touchscreen.touchStart(...middle(await rect(page, '#pad [data-key="ArrowUp"]')));
-    await ticks(40);
-    const now = await playerAt(page);
-    const moved = Math.hypot(now[0] - start[0], now[1] - start[1]);
-    assert.ok(moved > 20, `${name}: drove ${moved} px in 40 ticks, in the game of ?seed=${kSeed}`);
-    // Off the pad first: a tank still driving could run onto the aim point.
-    await drive.end();
-
-    const [px, py] = await playerAt(page);
-    const aim = [px < kField.width / 2 ? px + 150 : px - 150, py].map(Math.round);
-    const fire = await page.touchscreen.touchStart(...onField(field, aim));
-    let near = 0;
-    for (let tick = 0; tick < 60 && near === 0; ++tick) {
-      await ticks(1);
-      // Shell and blast pixels: reddish, unlike ground, outlines, the player and wrecks.
-      near = await page.evaluate(([ax, ay]) => {
-        const data = document.getElementById('frm').getContext('2d').getImageData(ax - 25, ay - 25, 51, 51).data;
-        let count = 0;
-        for (let i = 0; i < data.length; i += 4) if (data[i] > data[i + 1] && data[i] > data[i + 2] && data[i] !== 255) ++count;
-        return count;
-      }, aim);
-    }
-    await fire.end();
-    assert.ok(near > 0, `${name}: shell pixels near the finger at ${aim} within 60 ticks, in the game of ?seed=${kSeed}`);
-    await page.close();
-  }
-});
-
-// The key handlers' calls, in order, as [down or up, KeyCode]: 37 Left, 38 Up, 39 Right, 40 Down.
-async function watchKeyCalls(page) {
-  await page.evaluate(() => {
-    globalThis.keyCalls = [];
-    for (const [name, kind] of [['keyDown', 'down'], ['keyUp', 'up']]) {
-      const handler = brassmoor[name];
-      brassmoor[name] = (code) => {
-        keyCalls.push([kind, code]);
-        handler(code);
-      };
-    }
-  });
-  return () => page.evaluate(() => keyCalls.splice(0));
-}
 const arrow = async (page, key) => middle(await rect(page, `#pad [data-key="${key}"]`));
 
+// The arrows' key codes: 37 Left, 38 Up, 39 Right, 40 Down.
 test('on a phone each finger on the pad holds its own arrow, from its touch until it lifts, whatever the others do', async () => {
   const { page } = await chromium.open(kPhone, { still: true });
-  const calls = await watchKeyCalls(page);
+  const recorded = await recorder(page);
   const up = await page.touchscreen.touchStart(...await arrow(page, 'ArrowUp'));
   const left = await page.touchscreen.touchStart(...await arrow(page, 'ArrowLeft'));
-  assert.deepEqual(await calls(), [['down', 38], ['down', 37]], 'Up, then Left as well');
+  assert.deepEqual(await recorded(), ['keydown 38', 'keydown 37'], 'Up, then Left as well');
   await up.end();
-  assert.deepEqual(await calls(), [['up', 38]], 'Up lifted, Left still held');
+  assert.deepEqual(await recorded(), ['keyup 38'], 'Up lifted, Left still held');
   const right = await page.touchscreen.touchStart(...await arrow(page, 'ArrowRight'));
   await left.end();
   await right.end();
-  assert.deepEqual(await calls(), [['down', 39], ['up', 37], ['up', 39]], 'Right joins, then each lifts');
+  assert.deepEqual(await recorded(), ['keydown 39', 'keyup 37', 'keyup 39'], 'Right joins, then each lifts');
   await page.close();
 });
 
 test('on a phone a finger slid from one arrow of the pad to another lets go of the first and holds the second', async () => {
   const { page } = await chromium.open(kPhone, { still: true });
-  const calls = await watchKeyCalls(page);
+  const recorded = await recorder(page);
   const finger = await page.touchscreen.touchStart(...await arrow(page, 'ArrowUp'));
   await finger.move(...await arrow(page, 'ArrowRight'));
-  assert.deepEqual(await calls(), [['down', 38], ['up', 38], ['down', 39]]);
+  assert.deepEqual(await recorded(), ['keydown 38', 'keyup 38', 'keydown 39']);
   await finger.end();
-  assert.deepEqual(await calls(), [['up', 39]]);
+  assert.deepEqual(await recorded(), ['keyup 39']);
   await page.close();
 });
 
-test('on a phone a finger held still on the battlefield for half a second is a right-button release there, and fires on', async () => {
+test('on a phone a finger on the battlefield, while another holds an arrow, aims and fires there; held still for half a second it is a right-button release there, and fires on', async () => {
   const { page, wait } = await chromium.open(kPhone, { still: true });
-  await page.evaluate(() => {
-    globalThis.releases = [];
-    const mouseUp = brassmoor.mouseUp;
-    brassmoor.mouseUp = (button, x, y) => {
-      releases.push([button, x, y]);
-      mouseUp(button, x, y);
-    };
-  });
-  const field = await rect(page, '#frm');
-  const finger = await page.touchscreen.touchStart(...onField(field, [300, 200]));
+  const recorded = await recorder(page);
+  const drive = await page.touchscreen.touchStart(...await arrow(page, 'ArrowUp'));
+  const finger = await page.touchscreen.touchStart(...onField(await rect(page, '#frm'), [300, 200]));
+  const [, at] = (await recorded()).join().match(/^keydown 38,move 1 (\d+ \d+),down 1 \1$/) ?? [];
+  const [x, y] = at?.split(' ').map(Number) ?? [];
+  // A touch lands on a whole CSS pixel: on a phone, within a battlefield pixel of the aim.
+  assert.ok(Math.abs(x - 300) <= 1 && Math.abs(y - 200) <= 1, `aimed at the finger: ${at}`);
   await wait(499);
-  assert.deepEqual(await page.evaluate(() => releases), [], 'not yet');
+  assert.deepEqual(await recorded(), [], 'no release yet');
   await wait(1);
-  const { fireHeld } = await page.evaluate(() => brassmoor.test.mouse());
+  assert.deepEqual(await recorded(), [`up 2 ${at}`, `down 1 ${at}`]);
   await finger.end();
-  const [pick] = await page.evaluate(() => releases);
-  assert.equal(pick[0], 2, 'the right button');
-  assert.ok(Math.abs(pick[1] - 300) <= 1 && Math.abs(pick[2] - 200) <= 1, `at the finger: ${pick}`);
-  assert.equal(fireHeld, -1, 'still firing');
+  await drive.end();
+  assert.deepEqual(await recorded(), [`up 1 ${at}`, 'keyup 38']);
   await page.close();
 });
 
-test('on a phone the Score button shows the result dialog, its Back button works by touch, and the page stays still', async () => {
+test('on a phone each command button sends its key, and Back and Close work by touch, while the page stays still', async () => {
+  const letGo = ['keyup 37', 'keyup 38', 'keyup 39', 'keyup 40'];
   for (const { name, viewport } of kPhones) {
     const { page, wait } = await chromium.open(viewport, { still: true });
     const still = () => page.evaluate(() => [scrollX, scrollY, visualViewport.scale, visualViewport.offsetTop, getSelection().toString()]);
     const startedStill = await still();
-    await page.touchscreen.tap(...middle(await rect(page, '#commands [data-key="Escape"]')));
-    assert.ok(await page.$eval('#frm_winlose', (d) => d.open), `${name}: the result dialog shows`);
-    assert.ok(!(await page.evaluate(() => brassmoor.timerEnabled())));
-    await page.touchscreen.tap(...middle(await rect(page, '#frm_winlose [data-control="Command1"]')));
-    assert.ok(!(await page.$eval('#frm_winlose', (d) => d.open)), `${name}: Back hides it`);
-    assert.ok(await page.evaluate(() => brassmoor.timerEnabled()), `${name}: and the game runs on`);
+    const recorded = await recorder(page);
+    const taps = [
+      ['#commands [data-key="Escape"]', ['key 27', ...letGo]], ['#frm_winlose [data-control="Command1"]', ['back']],
+      ['#commands [data-key="F1"]', ['keydown 112', ...letGo, 'keyup 112']], ['#frm_help [data-control="Command1"]', ['close']],
+      ['#commands [data-key="p"]', ['key 112']], ['#commands [data-key="Enter"]', ['key 13']],
+    ];
+    for (const [control, calls] of taps) {
+      await page.touchscreen.tap(...middle(await rect(page, control)));
+      assert.deepEqual(await recorded(), calls, `${name}: ${control}`);
+    }
 
     // A swipe over the battlefield, one over the pad, and a long press on a caption.
     const field = await rect(page, '#frm');
@@ -258,7 +197,7 @@ test('a pointer at the centre of a screen pixel reaches the game at the battlefi
   }
 });
 
-test('Esc in fullscreen opens the result dialog where Keyboard Lock gives it to the page, and otherwise leaves the game running', async () => {
+test('a press of Fullscreen hands the keys back to the battlefield, so Space does not leave fullscreen; Esc there opens the result dialog where Keyboard Lock gives it to the page, and otherwise leaves the game running', async () => {
   const answered = (page) => page.evaluateOnNewDocument(() => {
     const lock = Keyboard.prototype.lock;
     Keyboard.prototype.lock = function (...keys) {
@@ -274,6 +213,8 @@ test('Esc in fullscreen opens the result dialog where Keyboard Lock gives it to 
     await page.click('#fullscreen');
     // Fullscreen, and the page's ask for Esc answered where it can ask.
     await page.waitForFunction(() => document.fullscreenElement !== null && (navigator.keyboard === undefined || globalThis.lockAnswered));
+    await page.keyboard.press('Space');
+    assert.deepEqual(await page.evaluate(() => [document.activeElement.id, document.fullscreenElement !== null]), ['frm', true], `lock ${lock}: Space`);
     await page.keyboard.press('Escape');
     const state = await page.evaluate(() => {
       const result = document.getElementById('frm_winlose');
@@ -287,21 +228,8 @@ test('Esc in fullscreen opens the result dialog where Keyboard Lock gives it to 
   }
 });
 
-test('a press of Fullscreen hands the keys back to the battlefield, so Space does not leave fullscreen', async () => {
-  const { page } = await chromium.open();
-  await page.click('#fullscreen');
-  await page.waitForFunction(() => document.fullscreenElement !== null);
-  await page.evaluate(() => {
-    globalThis.pressed = 0;
-    document.getElementById('fullscreen').addEventListener('click', () => globalThis.pressed++);
-  });
-  await page.keyboard.press('Space');
-  assert.deepEqual(await page.evaluate(() => [document.activeElement.id, pressed, document.fullscreenElement !== null]), ['frm', 0, true]);
-  await page.close();
-});
-
-test('on any screen both dialogs sit over the battlefield\'s centre, inside the window, with every caption whole', async () => {
-  const viewports = [kPhones[0].viewport, kPhones[1].viewport, { ...kPhone, width: 320, height: 568 }, { width: 1920, height: 1080 }];
+test('on any screen both dialogs sit over the battlefield\'s centre, inside the window, on whole pixels as the battlefield does, with every caption whole', async () => {
+  const viewports = [kPhones[0].viewport, kPhones[1].viewport, { ...kPhone, width: 320, height: 568 }, { width: 1920, height: 1080 }, { width: 901, height: 761 }];
   for (const viewport of viewports) {
     const { page } = await chromium.open(viewport);
     await page.evaluate(() => {
@@ -309,9 +237,11 @@ test('on any screen both dialogs sit over the battlefield\'s centre, inside the 
       document.getElementById('frm').dispatchEvent(new KeyboardEvent('keydown', { key: 'Escape', bubbles: true }));
     });
     const field = await rect(page, '#frm');
+    assert.ok(Number.isInteger(field.left) && Number.isInteger(field.top), `${viewport.width}: the battlefield at ${field.left}, ${field.top}`);
     for (const dialog of ['frm_winlose', 'frm_help']) {
       const box = await rect(page, `#${dialog}`);
       assert.ok(inside(box, viewport), `${viewport.width}: ${dialog} inside the window`);
+      assert.ok(Number.isInteger(box.left) && Number.isInteger(box.top), `${viewport.width}: ${dialog} at ${box.left}, ${box.top}`);
       if (box.width <= field.width && box.height <= field.height) {
         const [x, y] = middle(box), [fx, fy] = middle(field);
         assert.ok(Math.abs(x - fx) <= 1 && Math.abs(y - fy) <= 1, `${viewport.width}: ${dialog} centred over the battlefield`);
