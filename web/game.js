@@ -29,10 +29,15 @@ export function gameOf(module) {
     ...dialogCalls(module, dialogs),
     // The canvas's own memory, read in place: the view copies from it.
     pixels: () => new Uint8ClampedArray(module.HEAPU8.buffer, module._bm_pixels(), width * height * kBytesPerPixel),
-    // The rectangles painted since the last call, as left, top, width, height.
-    takeDamage: () => {
+    // put(left, top, width, height) for each rectangle painted since the last
+    // call, read in place from the module's memory: nothing is made for it.
+    takeDamage: (put) => {
       const count = module._bm_take_damage();
-      return new Int32Array(module.HEAP32.buffer, module._bm_damage(), count * kNumbersPerRect);
+      const numbers = module.HEAP32;
+      const first = module._bm_damage() / Int32Array.BYTES_PER_ELEMENT;
+      for (let i = first; i < first + count * kNumbersPerRect; i += kNumbersPerRect) {
+        put(numbers[i], numbers[i + 1], numbers[i + 2], numbers[i + 3]);
+      }
     },
   };
 }

@@ -15,6 +15,7 @@ export class Ticker {
     this.clock = clock;
     this.timer = null;
     this.due = 0;
+    this.fired = () => this.fire();  // one for every tick, not one made at each
   }
 
   setEnabled(enabled) {
@@ -28,7 +29,7 @@ export class Ticker {
   }
 
   arm() {
-    this.timer = this.clock.setTimeout(() => this.fire(), Math.max(0, this.due - this.clock.now()));
+    this.timer = this.clock.setTimeout(this.fired, Math.max(0, this.due - this.clock.now()));
   }
 
   fire() {

@@ -10,7 +10,6 @@
 #include <ctime>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "core/error_report.h"
 #include "core/seeded_random.h"
@@ -129,13 +128,16 @@ EMSCRIPTEN_KEEPALIVE const char* bm_result_losses() { return battlefield().frm.r
 
 EMSCRIPTEN_KEEPALIVE const void* bm_pixels() { return battlefield().frm.picture.pixels(); }
 // Takes the damage since the last call; returns how many rectangles it holds.
+// bm_damage then points at them, left, top, width, height one after another,
+// in the canvas's own room, until the next take.
 EMSCRIPTEN_KEEPALIVE int bm_take_damage() {
-  std::vector<int>& damage = battlefield().damage;
-  damage.clear();
-  for (const PixelRect& r : battlefield().frm.picture.takeDamage()) damage.insert(damage.end(), {r.left, r.top, r.width, r.height});
-  return static_cast<int>(damage.size() / 4);
+  battlefield().damage = &battlefield().frm.picture.takeDamage();
+  return static_cast<int>(battlefield().damage->size());
 }
-EMSCRIPTEN_KEEPALIVE const int* bm_damage() { return battlefield().damage.data(); }
+static_assert(sizeof(PixelRect) == 4 * sizeof(int), "a rectangle is read as four numbers");
+EMSCRIPTEN_KEEPALIVE const PixelRect* bm_damage() {
+  return battlefield().damage != nullptr ? battlefield().damage->data() : nullptr;
+}
 
 }  // extern "C"
 

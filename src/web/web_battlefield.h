@@ -28,8 +28,8 @@ struct WebBattlefield {
   // its own tab, so from then on every call is refused and the page shows the
   // final score instead.
   bool ended = false;
-  // The last damage taken, as left, top, width, height, one rectangle after another.
-  std::vector<int> damage;
+  // The last damage taken.
+  const std::vector<PixelRect>* damage = nullptr;
 
   // The game played, as a replay's text so far.
   std::time_t started = 0;
