@@ -11,7 +11,6 @@ using namespace shells_test;
 
 namespace {
 
-constexpr int kBlastDraws = 11 * 4;
 constexpr int kHitDraws = 2 + 21 * 3;
 
 // A line from (x, y) drawn as the burst draws one: angle and length from two draws.
@@ -22,12 +21,6 @@ void replayRay(Surface& surface, RandomSource& replay, double x, double y, doubl
   const int greenPart = green ? componentOf(replay.Rnd()) : 0;
   surface.Line(static_cast<float>(x), static_cast<float>(y), static_cast<float>(x + length * std::sin(a)),
                static_cast<float>(y + length * std::cos(a)), RGB(red, greenPart, 0));
-}
-
-void expectSamePicture(const Canvas& actual, const Canvas& expected) {
-  for (int y = 0; y < Canvas::kHeight; ++y) {
-    for (int x = 0; x < Canvas::kWidth; ++x) ASSERT_EQ(actual.Point(x, y), expected.Point(x, y)) << x << "," << y;
-  }
 }
 
 }  // namespace
@@ -113,32 +106,6 @@ TEST(ShellExplosionTest, OneBurstHitsEveryTankInsideOnceLowestSlotFirstAndDrawsW
   EXPECT_EQ(game.workA, lastAngle) << "the last spark's angle";
   EXPECT_EQ(game.workB, lastLength) << "the last spark's length";
   expectSamePicture(g.frame.picture, expected.picture);
-}
-
-TEST(ShellExplosionTest, TheShooterIsCaughtByItsOwnBurst) {
-  OffscreenGame g;
-  Game& game = g.game;
-  putTank(game, 0, {200, 200});
-  playerFires(game, 0, 0);  // ten pixels per tick, 54 pixels straight down
-  game.fireHeld = kFalse;
-  game.tankY[0] = 250;      // the tank has driven after its shell
-  for (int tick = 1; tick <= 10; ++tick) stepShell(game, 0);
-  EXPECT_EQ(game.shellY[0], 254);
-  EXPECT_EQ(game.tankState[0], 1);
-}
-
-TEST(ShellExplosionTest, ATankOutOfPlayTakesNoHitAndTheBurstDrawsOnlyItsBlast) {
-  OffscreenGame g;
-  Game& game = g.game;
-  putTank(game, 4, {300, 300}, 4, 0);
-  game.hullHeading[4] = 1.25F;
-  game.turretHeading[4] = 2.5F;
-  DrawTally tally(g.random);
-  burstAt(game, 4, 300, 300);
-  EXPECT_EQ(game.tankState[4], 0);
-  EXPECT_EQ(game.hullHeading[4], 1.25F);
-  EXPECT_EQ(game.turretHeading[4], 2.5F);
-  EXPECT_EQ(tally.draws, kBlastDraws);
 }
 
 TEST(ShellExplosionTest, TwoHitsLeaveAGreyWreckThatTheTickNeitherErasesNorHitsAgain) {
