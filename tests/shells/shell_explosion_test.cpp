@@ -107,39 +107,3 @@ TEST(ShellExplosionTest, OneBurstHitsEveryTankInsideOnceLowestSlotFirstAndDrawsW
   EXPECT_EQ(game.workB, lastLength) << "the last spark's length";
   expectSamePicture(g.frame.picture, expected.picture);
 }
-
-TEST(ShellExplosionTest, TwoHitsLeaveAGreyWreckThatTheTickNeitherErasesNorHitsAgain) {
-  OffscreenGame g;
-  Game& game = g.game;
-  game.enemyCount = 10;
-  game.losses = 1;
-  putTank(game, 6, {200, 200});
-  // Two tanks in play far off keep the level going.
-  putTank(game, 0, {650, 600});
-  putTank(game, 1, {650, 80});
-  game.tankTarget[1] = 0;
-  game.tankTarget[0] = 1;
-
-  burstAt(game, 9, 212, 190);
-  EXPECT_EQ(game.tankState[6], 1);
-  burstAt(game, 9, 188, 206);
-  EXPECT_EQ(game.tankState[6], 0);
-
-  OffscreenFrame wreck;
-  DrawTankFigure(wreck.picture, 200, 200, game.hullHeading[6], game.turretHeading[6], kHitGrey);
-  const Canvas before = g.frame.picture;
-  for (int tick = 0; tick < 5; ++tick) game.tmr_Timer();
-  EXPECT_EQ(game.wins.value() + game.losses.value(), 1) << "the level goes on";
-
-  int greyPixels = 0;
-  for (int y = 170; y <= 230; ++y) {
-    for (int x = 170; x <= 230; ++x) {
-      ASSERT_EQ(g.frame.picture.Point(x, y), before.Point(x, y)) << x << "," << y;
-      if (wreck.picture.Point(x, y) == kHitGrey && g.frame.picture.Point(x, y) == kHitGrey) ++greyPixels;
-    }
-  }
-  EXPECT_GT(greyPixels, 60) << "the wreck shows grey where the sparks left it";
-
-  burstAt(game, 9, 200, 200);
-  EXPECT_EQ(game.tankState[6], 0) << "a wreck takes no further hits";
-}
