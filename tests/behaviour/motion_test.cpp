@@ -1,13 +1,10 @@
 // Motion along the hull heading and the bounce off the battlefield's edges.
 #include <gtest/gtest.h>
 
+#include "core/angles.h"
 #include "tank_setup.h"
 
 namespace {
-
-constexpr double kHalfPi = 1.570796326794897;
-constexpr double kPi = 3.141592653589794;
-constexpr double kThreeHalfPi = 4.712388980384691;
 
 // The player's tank, no keys held, driven one tick from the given pose.
 Game& driveOnce(OffscreenGame& g, Pose pose) {
@@ -85,21 +82,5 @@ TEST(MotionTest, ATankOnTheEdgeOrAtRestIsNotMoved) {
     EXPECT_EQ(game.tankY[0], c.y) << c.name;
     EXPECT_EQ(game.hullHeading[0], c.pose.hull) << c.name;
     EXPECT_EQ(game.tankSpeed[0], c.pose.speed) << c.name;
-  }
-}
-
-TEST(MotionTest, ATankAtRestNeverBouncesOverManyTicks) {
-  // The last tank left, parked in a corner facing out: it reads contact off
-  // the battlefield every tick, brakes to 0 and stays exactly where it is.
-  OffscreenGame g;
-  Game& game = g.game;
-  putTank(game, 7, {723, 651, 0.785F, 0, 0}, 7);
-  game.curTank = 7;
-  for (int tick = 1; tick <= 100; ++tick) {
-    game.AimTank();
-    game.DriveTank();
-    ASSERT_EQ(game.tankX[7], 723.0) << tick;
-    ASSERT_EQ(game.tankY[7], 651.0) << tick;
-    ASSERT_EQ(game.tankSpeed[7], 0.0F) << tick;
   }
 }

@@ -7,10 +7,3 @@
 // One step of a Single in double, stored back as a Single.
 inline float plus(float value, double step) { return static_cast<float>(static_cast<double>(value) + step); }
 inline float times(float value, double factor) { return static_cast<float>(static_cast<double>(value) * factor); }
-
-// Counts the draws of the random source.
-struct DrawCounter : RandomSource::Listener {
-  int draws = 0;
-  void drawn(Single) override { ++draws; }
-  void reseeded() override {}
-};

@@ -16,15 +16,13 @@ struct Placed {
   int target;
 };
 
-float heading(Single r) { return static_cast<float>(static_cast<double>(r) * 360.0 * 0.0174532925199433); }
-
 Placed place(RandomSource& replay, int enemyCount, bool survivingPlayer) {
   Placed p{};
   if (!survivingPlayer) {
     p.x = static_cast<double>(replay.Rnd()) * 723.0;
     p.y = static_cast<double>(replay.Rnd()) * 651.0;
-    p.hull = heading(replay.Rnd());
-    p.turret = heading(replay.Rnd());
+    p.hull = headingOf(replay.Rnd());
+    p.turret = headingOf(replay.Rnd());
   }
   const double r1 = replay.Rnd();
   const double r2 = replay.Rnd();
@@ -39,7 +37,7 @@ int drawnSize(std::uint64_t seed) {
 
 }  // namespace
 
-TEST(LevelStartTest, FirstLevelStartCountsALossAndPlacesEveryTankAtRest) {
+TEST(LevelStartTest, TheFirstCountsALossClearsTheBattlefieldAndPlacesEachSlotAtRestDrawByDraw) {
   for (std::uint64_t seed = 1; seed <= 40; ++seed) {
     OffscreenGame g(seed);
     Game& game = g.game;
@@ -48,40 +46,24 @@ TEST(LevelStartTest, FirstLevelStartCountsALossAndPlacesEveryTankAtRest) {
 
     EXPECT_EQ(game.losses, 1);
     EXPECT_EQ(game.wins, 0);
-    ASSERT_GE(game.enemyCount, 6);
-    ASSERT_LE(game.enemyCount, 11);
+    EXPECT_EQ(g.frame.picture.Point(30, 30), kWhite) << "the battlefield is cleared";
+    const int size = drawnSize(seed);
+    ASSERT_EQ(game.enemyCount, size);
+    RandomSource replay(seed + 1);  // the counting clock's first reading
     for (int s = 0; s <= MAX_TANK; ++s) {
-      if (s > game.enemyCount.value()) {
+      if (s > size) {
         EXPECT_EQ(game.tankState[s], 0);
         continue;
       }
+      const Placed p = place(replay, size, false);
+      EXPECT_EQ(game.tankX[s], p.x) << s;
+      EXPECT_EQ(game.tankY[s], p.y) << s;
+      EXPECT_EQ(game.hullHeading[s], p.hull) << s;
+      EXPECT_EQ(game.turretHeading[s], p.turret) << s;
+      EXPECT_EQ(game.tankTarget[s], p.target) << s;
       EXPECT_EQ(game.tankState[s], 2);
       EXPECT_EQ(game.tankSpeed[s], 0.0F);
-      EXPECT_GE(game.tankX[s], 0.0);
-      EXPECT_LT(game.tankX[s], 723.0);
-      EXPECT_GE(game.tankY[s], 0.0);
-      EXPECT_LT(game.tankY[s], 651.0);
-      EXPECT_GE(game.tankTarget[s], 0);
-      EXPECT_LE(game.tankTarget[s], game.enemyCount);
     }
-    EXPECT_EQ(g.frame.picture.Point(30, 30), kWhite) << "the battlefield is cleared";
-  }
-}
-
-TEST(LevelStartTest, DrawsComeInTheirExactOrderSlotBySlot) {
-  OffscreenGame g(kSeed);
-  g.game.StartLevel();
-
-  const int size = drawnSize(kSeed);
-  ASSERT_EQ(g.game.enemyCount, size);
-  RandomSource replay(kSeed + 1);  // the counting clock's first reading
-  for (int s = 0; s <= size; ++s) {
-    const Placed p = place(replay, size, false);
-    EXPECT_EQ(g.game.tankX[s], p.x) << s;
-    EXPECT_EQ(g.game.tankY[s], p.y) << s;
-    EXPECT_EQ(g.game.hullHeading[s], p.hull) << s;
-    EXPECT_EQ(g.game.turretHeading[s], p.turret) << s;
-    EXPECT_EQ(g.game.tankTarget[s], p.target) << s;
   }
 }
 

@@ -11,8 +11,6 @@ using namespace shells_test;
 
 namespace {
 
-int levelStarts(const Game& game) { return game.wins.value() + game.losses.value(); }
-
 // What must hold after every tick of any game.
 void expectInvariants(const Game& game, int tick) {
   for (int s = 0; s <= MAX_TANK; ++s) {

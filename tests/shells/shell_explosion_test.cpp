@@ -11,7 +11,6 @@ using namespace shells_test;
 
 namespace {
 
-constexpr int kBlastDraws = 11 * 4;
 constexpr int kHitDraws = 2 + 21 * 3;
 
 // A line from (x, y) drawn as the burst draws one: angle and length from two draws.
@@ -22,12 +21,6 @@ void replayRay(Surface& surface, RandomSource& replay, double x, double y, doubl
   const int greenPart = green ? componentOf(replay.Rnd()) : 0;
   surface.Line(static_cast<float>(x), static_cast<float>(y), static_cast<float>(x + length * std::sin(a)),
                static_cast<float>(y + length * std::cos(a)), RGB(red, greenPart, 0));
-}
-
-void expectSamePicture(const Canvas& actual, const Canvas& expected) {
-  for (int y = 0; y < Canvas::kHeight; ++y) {
-    for (int x = 0; x < Canvas::kWidth; ++x) ASSERT_EQ(actual.Point(x, y), expected.Point(x, y)) << x << "," << y;
-  }
 }
 
 }  // namespace
@@ -113,66 +106,4 @@ TEST(ShellExplosionTest, OneBurstHitsEveryTankInsideOnceLowestSlotFirstAndDrawsW
   EXPECT_EQ(game.workA, lastAngle) << "the last spark's angle";
   EXPECT_EQ(game.workB, lastLength) << "the last spark's length";
   expectSamePicture(g.frame.picture, expected.picture);
-}
-
-TEST(ShellExplosionTest, TheShooterIsCaughtByItsOwnBurst) {
-  OffscreenGame g;
-  Game& game = g.game;
-  putTank(game, 0, {200, 200});
-  playerFires(game, 0, 0);  // ten pixels per tick, 54 pixels straight down
-  game.fireHeld = kFalse;
-  game.tankY[0] = 250;      // the tank has driven after its shell
-  for (int tick = 1; tick <= 10; ++tick) stepShell(game, 0);
-  EXPECT_EQ(game.shellY[0], 254);
-  EXPECT_EQ(game.tankState[0], 1);
-}
-
-TEST(ShellExplosionTest, ATankOutOfPlayTakesNoHitAndTheBurstDrawsOnlyItsBlast) {
-  OffscreenGame g;
-  Game& game = g.game;
-  putTank(game, 4, {300, 300}, 4, 0);
-  game.hullHeading[4] = 1.25F;
-  game.turretHeading[4] = 2.5F;
-  DrawTally tally(g.random);
-  burstAt(game, 4, 300, 300);
-  EXPECT_EQ(game.tankState[4], 0);
-  EXPECT_EQ(game.hullHeading[4], 1.25F);
-  EXPECT_EQ(game.turretHeading[4], 2.5F);
-  EXPECT_EQ(tally.draws, kBlastDraws);
-}
-
-TEST(ShellExplosionTest, TwoHitsLeaveAGreyWreckThatTheTickNeitherErasesNorHitsAgain) {
-  OffscreenGame g;
-  Game& game = g.game;
-  game.enemyCount = 10;
-  game.losses = 1;
-  putTank(game, 6, {200, 200});
-  // Two tanks in play far off keep the level going.
-  putTank(game, 0, {650, 600});
-  putTank(game, 1, {650, 80});
-  game.tankTarget[1] = 0;
-  game.tankTarget[0] = 1;
-
-  burstAt(game, 9, 212, 190);
-  EXPECT_EQ(game.tankState[6], 1);
-  burstAt(game, 9, 188, 206);
-  EXPECT_EQ(game.tankState[6], 0);
-
-  OffscreenFrame wreck;
-  DrawTankFigure(wreck.picture, 200, 200, game.hullHeading[6], game.turretHeading[6], kHitGrey);
-  const Canvas before = g.frame.picture;
-  for (int tick = 0; tick < 5; ++tick) game.tmr_Timer();
-  EXPECT_EQ(game.wins.value() + game.losses.value(), 1) << "the level goes on";
-
-  int greyPixels = 0;
-  for (int y = 170; y <= 230; ++y) {
-    for (int x = 170; x <= 230; ++x) {
-      ASSERT_EQ(g.frame.picture.Point(x, y), before.Point(x, y)) << x << "," << y;
-      if (wreck.picture.Point(x, y) == kHitGrey && g.frame.picture.Point(x, y) == kHitGrey) ++greyPixels;
-    }
-  }
-  EXPECT_GT(greyPixels, 60) << "the wreck shows grey where the sparks left it";
-
-  burstAt(game, 9, 200, 200);
-  EXPECT_EQ(game.tankState[6], 0) << "a wreck takes no further hits";
 }

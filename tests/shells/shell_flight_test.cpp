@@ -12,8 +12,6 @@ using namespace shells_test;
 
 namespace {
 
-constexpr int kBlastDraws = 11 * 4;
-
 struct Centre {
   double x, y;
 };

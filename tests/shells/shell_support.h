@@ -1,5 +1,5 @@
-// Shells on an offscreen battlefield: tanks put in place by hand, one shell
-// step per call as the tick makes it, and a tally of the random draws.
+// Shells on an offscreen battlefield: tanks put in place by hand, and one
+// shell step per call as the tick makes it.
 #pragma once
 
 #include <cmath>
@@ -7,6 +7,9 @@
 #include "support/offscreen_game.h"
 
 namespace shells_test {
+
+// A burst draws 11 blast lines of four draws each.
+constexpr int kBlastDraws = 11 * 4;
 
 inline void stepShell(Game& game, int slot) {
   game.curTank = slot;
@@ -29,21 +32,7 @@ inline void playerFires(Game& game, double range, float turret) {
   stepShell(game, 0);
 }
 
-// A heading from one draw, worked out in double and stored as a float.
-inline float headingOf(Single r) { return static_cast<float>(static_cast<double>(r) * 360.0 * 0.0174532925199433); }
-
 // A colour component from one draw: 100..254.
 inline int componentOf(Single r) { return static_cast<int>(std::floor(static_cast<double>(r) * 155.0 + 100.0)); }
-
-// Counts the draws taken from a source while it lives.
-struct DrawTally : RandomSource::Listener {
-  explicit DrawTally(RandomSource& source) : source(source) { source.setListener(this); }
-  ~DrawTally() override { source.setListener(nullptr); }
-  void drawn(Single) override { ++draws; }
-  void reseeded() override {}
-
-  RandomSource& source;
-  int draws = 0;
-};
 
 }  // namespace shells_test

@@ -1,6 +1,8 @@
 // A game on an offscreen battlefield, and tanks put on it by hand, for tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include "core/colours.h"
 #include "core/game.h"
 #include "core/random.h"
@@ -37,3 +39,26 @@ inline void putTank(Game& game, int slot, Pose pose, int target, int state = kPl
 
 // A tank hunting itself, as no tank may: its next aiming step picks another.
 inline void putTank(Game& game, int slot, Pose pose) { putTank(game, slot, pose, slot); }
+
+// Levels started so far: each start scores a win or a loss.
+inline int levelStarts(const Game& game) { return game.wins.value() + game.losses.value(); }
+
+// A heading from one draw, worked out in double and stored as a float.
+inline float headingOf(Single r) { return static_cast<float>(static_cast<double>(r) * 360.0 * 0.0174532925199433); }
+
+// Counts the draws taken from a source while it lives.
+struct DrawTally : RandomSource::Listener {
+  explicit DrawTally(RandomSource& source) : source(source) { source.setListener(this); }
+  ~DrawTally() override { source.setListener(nullptr); }
+  void drawn(Single) override { ++draws; }
+  void reseeded() override {}
+
+  RandomSource& source;
+  int draws = 0;
+};
+
+inline void expectSamePicture(const Canvas& actual, const Canvas& expected) {
+  for (int y = 0; y < Canvas::kHeight; ++y) {
+    for (int x = 0; x < Canvas::kWidth; ++x) ASSERT_EQ(actual.Point(x, y), expected.Point(x, y)) << x << "," << y;
+  }
+}
