@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Where a tick of the desktop game spends its instructions: the game, left
+# Where a tick of the desktop game spends its instructions: a seeded game, left
 # idle on an X server of its own, under valgrind's callgrind, counted only
 # after it has settled. Prints the instructions per tick and the functions
 # that take the most of them, each with its own share. The kernel and the X
@@ -21,7 +21,8 @@ readonly kTopEntries=15
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file="$out/callgrind.out" "$game" 2>"$out/valgrind.log" &
+valgrind --tool=callgrind --instr-atstart=no --callgrind-out-file="$out/callgrind.out" "$game" --seed 1 --no-record \
+  2>"$out/valgrind.log" &
 pid=$!
 sleep "$kSettleSeconds"
 callgrind_control -i on "$pid" >/dev/null 2>&1
@@ -42,6 +43,16 @@ ticks=$(awk '
 annotated=$(callgrind_annotate --threshold=100 "$profile")
 total=$(awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1 }' <<<"$annotated")
 echo "instructions counted over $seconds s: $total, in $ticks ticks: $((total / (ticks > 0 ? ticks : 1))) a tick"
+# Where a tick goes: the game's tick, the damage handed to Qt, the paint, and
+# Qt's flush to the X server, each with what it calls.
+echo "a tick's parts, with what they call:"
+callgrind_annotate --inclusive=yes --threshold=100 "$profile" | awk -v ticks="$ticks" '
+  /Game::tmr_Timer\(\) \[/ { part = "the game'"'"'s tick" }
+  /BattlefieldWindow::repaintDamage\(\) \[/ { part = "the damage to Qt" }
+  /BattlefieldWindow::paintEvent\(QPaintEvent\*\) \[/ { part = "the paint" }
+  /QBackingStore::flush\(/ { part = "the flush" }
+  part && !(part in seen) { n = $1; gsub(",", "", n); seen[part] = 1; printf "  %-18s %8d\n", part, n / (ticks > 0 ? ticks : 1) }
+  { part = "" }'
 echo "functions by their own instructions:"
 echo "$annotated" | awk -v n="$kTopEntries" '
   /file:function/ { table = 1; getline; next }

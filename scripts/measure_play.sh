@@ -2,8 +2,10 @@
 # Measures the game as a player meets it, on an X server of its own: the time
 # from start to the first frame on the screen, the peak memory, and the CPU it
 # costs beside its floor (bench's floor_window: a window of the battlefield's
-# size whose timer ticks and does nothing). Game and floor take turns in the
-# same minutes, twice each: a spell left idle, then a spell of random input.
+# size whose timer ticks and does nothing) and, on Linux, beside the painting
+# floor (floor_window --paint: the same window showing one changed tile a
+# tick). The programs take turns in the same minutes, twice each: a spell left
+# idle, then a spell of random input.
 # Each spell counts the program and the X server; under Wine, the program is
 # every process of its Wine session (the game, wineserver, Wine's services).
 # Prints figures; judges nothing.
@@ -59,7 +61,7 @@ processes_of() {
 }
 
 start() {
-  if [ -n "${WINEPREFIX:-}" ]; then wine "$1" & else "$1" & fi
+  if [ -n "${WINEPREFIX:-}" ]; then wine "$@" & else "$@" & fi
   pid=$!
 }
 
@@ -103,12 +105,18 @@ spell() {
 
 server=$(pgrep -f "^Xvfb $DISPLAY( |$)")
 declare -A figures
+programs=(game floor)
+[ -n "${WINEPREFIX:-}" ] || programs+=(painting)
 for round in $(seq "$kRounds"); do
-  for program in game floor; do
-    if [ $program = game ]; then title='^Brassmoor$'; else title='^Brassmoor floor$'; fi
+  for program in "${programs[@]}"; do
+    if [ "$program" = game ]; then title='^Brassmoor$'; else title='^Brassmoor floor$'; fi
     launched=$(now_ms)
-    start "${!program}"
-    if [ "$round" = 1 ] && [ $program = game ]; then
+    case $program in
+      game) start "$game" ;;
+      floor) start "$floor" ;;
+      painting) start "$floor" --paint ;;
+    esac
+    if [ "$round" = 1 ] && [ "$program" = game ]; then
       # The first frame: the centre of the screen, where the battlefield is
       # centred, turns from the empty screen's black to the battlefield's
       # white. Each look takes a few tens of milliseconds, which bounds the
@@ -122,7 +130,7 @@ for round in $(seq "$kRounds"); do
     sleep "$kSettleSeconds"
     figures[$round.$program.idle]=$(spell idle)
     figures[$round.$program.play]=$(spell play)
-    [ $program = floor ] || peak_kb=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
+    [ "$program" != game ] || peak_kb=$(awk '/^VmHWM/ { print $2 }' "/proc/$pid/status")
     stop
   done
 done
@@ -131,15 +139,22 @@ echo "first frame on the screen: ${first_frame} ms after start"
 echo "peak memory (VmHWM): $((peak_kb / 1024)) MB"
 if [ -n "${WINEPREFIX:-}" ]; then own="Wine's processes"; else own="the program"; fi
 echo "CPU in % of one core over spells of $seconds s: $own + the X server = together"
-printf '%-6s %-6s %-24s %-24s %s\n' round spell game floor "game/floor"
+together() { awk -v o="$1" -v x="$2" 'BEGIN { printf "%.2f + %.2f = %.2f", o, x, o + x }'; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { print (b > 0 ? sprintf("%.1f", a / b) : "-") }'; }
+header="round  spell  $(printf '%-24s ' "${programs[@]}")game/floor"
+[ -n "${WINEPREFIX:-}" ] || header+="  game/painting"
+echo "$header"
 for round in $(seq "$kRounds"); do
   for spell in idle play; do
-    read -r game_own game_x <<<"${figures[$round.game.$spell]}"
-    read -r floor_own floor_x <<<"${figures[$round.floor.$spell]}"
-    awk -v r="$round" -v s="$spell" -v go="$game_own" -v gx="$game_x" -v fo="$floor_own" -v fx="$floor_x" 'BEGIN {
-      g = go + gx; f = fo + fx
-      printf "%-6s %-6s %-24s %-24s %s\n", r, s, sprintf("%.2f + %.2f = %.2f", go, gx, g),
-        sprintf("%.2f + %.2f = %.2f", fo, fx, f), (f > 0 ? sprintf("%.1f", g / f) : "-")
-    }'
+    line=$(printf '%-6s %-6s ' "$round" "$spell")
+    declare -A sum=()
+    for program in "${programs[@]}"; do
+      read -r own x <<<"${figures[$round.$program.$spell]}"
+      sum[$program]=$(awk -v o="$own" -v x="$x" 'BEGIN { print o + x }')
+      line+=$(printf '%-24s ' "$(together "$own" "$x")")
+    done
+    line+=$(printf '%-10s' "$(ratio "${sum[game]}" "${sum[floor]}")")
+    [ -n "${WINEPREFIX:-}" ] || line+="  $(ratio "${sum[game]}" "${sum[painting]}")"
+    echo "$line"
   done
 done

@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <cstring>
 
 #include "desktop/canvas_image.h"
 #include "desktop/qt_input.h"
@@ -77,6 +78,17 @@ QRect onWholeDevicePixels(const QRect& box, qreal scale) {
   return QRectF(QPointF(device.topLeft()) / scale, QSizeF(device.size()) / scale).toAlignedRect();
 }
 
+// Whether the canvas's rows can be copied into the image as they are: one
+// device pixel a pixel, row for row. The canvas's pixels are opaque, so with or
+// without alpha premultiplied, the two formats an X11 backing store holds take
+// the same bytes.
+bool takesCanvasRows(const QImage& image, const QImage& canvas) {
+  const bool sameBytes =
+      image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32_Premultiplied;
+  return sameBytes && image.devicePixelRatio() == 1 && image.size() == canvas.size() &&
+         image.bytesPerLine() == canvas.bytesPerLine();
+}
+
 }  // namespace
 
 // Only what the game drew goes to the window system, not the whole battlefield,
@@ -89,6 +101,22 @@ void BattlefieldWindow::repaintDamage() {
 }
 
 void BattlefieldWindow::paintEvent(QPaintEvent* event) {
+  // At one device pixel a pixel, the boxes' rows go straight into the backing
+  // store's image (what the widget paints into unless it is being grabbed): a
+  // painter's clip and draw cost more than the rows themselves.
+  QPoint offset;
+  auto* store = dynamic_cast<QImage*>(redirected(&offset));
+  if (store && offset.isNull() && takesCanvasRows(*store, shown_)) {
+    uchar* const to = store->bits();
+    const uchar* const from = shown_.constBits();
+    const auto pitch = static_cast<std::size_t>(shown_.bytesPerLine());
+    for (const QRect& box : event->region()) {
+      const std::size_t rowBytes = static_cast<std::size_t>(box.width()) * sizeof(Canvas::Pixel);
+      std::size_t at = static_cast<std::size_t>(box.top()) * pitch + box.left() * sizeof(Canvas::Pixel);
+      for (int y = box.top(); y <= box.bottom(); ++y, at += pitch) std::memcpy(to + at, from + at, rowBytes);
+    }
+    return;
+  }
   // Nearest-neighbour on high-density screens keeps the outlines crisp.
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);

@@ -7,7 +7,8 @@ Damage::Damage(int width, int height)
       height_(height),
       columns_((width + kTile - 1) / kTile),
       rows_((height + kTile - 1) / kTile),
-      marked_(static_cast<std::size_t>(columns_) * rows_) {}
+      marked_(static_cast<std::size_t>(columns_) * rows_),
+      rowMarked_(static_cast<std::size_t>(rows_)) {}
 
 void Damage::mark(long long left, long long top, long long right, long long bottom) {
   left = std::max(left, 0LL);
@@ -16,6 +17,7 @@ void Damage::mark(long long left, long long top, long long right, long long bott
   bottom = std::min<long long>(bottom, height_ - 1);
   if (left > right || top > bottom) return;
   for (long long row = top / kTile; row <= bottom / kTile; ++row) {
+    rowMarked_[static_cast<std::size_t>(row)] = 1;
     for (long long column = left / kTile; column <= right / kTile; ++column) {
       marked_[static_cast<std::size_t>(row * columns_ + column)] = 1;
     }
@@ -31,6 +33,7 @@ const std::vector<PixelRect>& Damage::take() {
   } else {
     const auto at = [&](int column, int row) { return marked_[static_cast<std::size_t>(row * columns_ + column)] != 0; };
     for (int row = 0; row < rows_; ++row) {
+      if (!rowMarked_[static_cast<std::size_t>(row)]) continue;
       const int top = row * kTile, bottom = std::min(top + kTile, height_);
       for (int column = 0; column < columns_;) {
         if (!at(column, row)) {
@@ -51,7 +54,11 @@ const std::vector<PixelRect>& Damage::take() {
       }
     }
   }
-  std::fill(marked_.begin(), marked_.end(), 0);
+  for (int row = 0; row < rows_; ++row) {
+    if (!rowMarked_[static_cast<std::size_t>(row)]) continue;
+    rowMarked_[static_cast<std::size_t>(row)] = 0;
+    std::fill_n(marked_.begin() + static_cast<std::ptrdiff_t>(row) * columns_, columns_, 0);
+  }
   all_ = false;
   return rects_;
 }

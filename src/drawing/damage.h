@@ -30,6 +30,7 @@ class Damage {
  private:
   int width_, height_, columns_, rows_;
   std::vector<unsigned char> marked_;  // row by row, 1 where marked: bytes, cheaper to walk than bits
+  std::vector<unsigned char> rowMarked_;  // 1 for a row with a tile marked: most rows of a tick have none
   bool all_ = false;
   std::vector<PixelRect> rects_;
 };
