@@ -15,7 +15,7 @@
 
 BattlefieldWindow::BattlefieldWindow(ProcessExit exitProcess, RandomSource random, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      shown_(canvasImage(canvas_)),
+      shown_(canvasImage(picture())),
       random_(std::move(random)),
       exitProcess_(std::move(exitProcess)),
       resultDialog_([this] {
@@ -96,7 +96,7 @@ bool takesCanvasRows(const QImage& image, const QImage& canvas) {
 void BattlefieldWindow::repaintDamage() {
   const qreal scale = devicePixelRatioF();
   QRegion damage;
-  for (const PixelRect& r : canvas_.takeDamage()) damage += onWholeDevicePixels({r.left, r.top, r.width, r.height}, scale);
+  for (const PixelRect& r : picture().takeDamage()) damage += onWholeDevicePixels({r.left, r.top, r.width, r.height}, scale);
   if (!damage.isEmpty()) update(damage);
 }
 

@@ -13,18 +13,17 @@
 #include <memory>
 #include <string>
 
-#include "core/frame.h"
 #include "core/game.h"
 #include "core/process_exit.h"
 #include "core/random.h"
-#include "drawing/canvas.h"
+#include "drawing/canvas_frame.h"
 #include "replay/game_seam.h"
 #include "ui/on_first_use.h"
 #include "desktop/help_dialog.h"
 #include "desktop/key_release_hold_back.h"
 #include "desktop/result_dialog.h"
 
-class BattlefieldWindow : public QWidget, public Frame {
+class BattlefieldWindow : public QWidget, public CanvasFrame {
   Q_OBJECT
 
  public:
@@ -33,11 +32,6 @@ class BattlefieldWindow : public QWidget, public Frame {
   explicit BattlefieldWindow(ProcessExit exitProcess = endProcessAtOnce, RandomSource random = RandomSource(),
                              QWidget* parent = nullptr);
 
-  Surface& canvas() override { return canvas_; }
-  Single ScaleWidth() const override { return Canvas::kWidth; }
-  Single ScaleHeight() const override { return Canvas::kHeight; }
-  std::string Tag() const override { return tag_; }
-  void setTag(const std::string& tag) override { tag_ = tag; }
   bool timerEnabled() const override { return tmr.isActive(); }
   void setTimerEnabled(bool enabled) override;
   ResultDialog& frm_winlose() override;
@@ -45,7 +39,6 @@ class BattlefieldWindow : public QWidget, public Frame {
 
   Game& game() { return game_; }
   GameSeam& seam() { return seam_; }
-  const Canvas& picture() const { return canvas_; }
 
   // One tick, as the timer's event runs it, and what it drew shown.
   void tmr_Timer();
@@ -69,12 +62,10 @@ class BattlefieldWindow : public QWidget, public Frame {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  Canvas canvas_;
   const QImage shown_;  // the canvas's pixels as they are, for painting
   RandomSource random_;
   Game game_{*this, random_};
   GameSeam seam_{game_};
-  std::string tag_ = "0";
   ProcessExit exitProcess_;
   // They are the battlefield's child windows too; deleting one takes it off
   // the battlefield's children, so none is deleted twice.

@@ -5,8 +5,7 @@
 
 #include <string>
 
-#include "core/frame.h"
-#include "drawing/canvas.h"
+#include "drawing/canvas_frame.h"
 
 struct DialogRecord : ResultDialog {
   bool Visible() const override { return visible; }
@@ -17,20 +16,13 @@ struct DialogRecord : ResultDialog {
   std::string label3 = "Label3", label4 = "Label4";
 };
 
-class OffscreenFrame : public Frame {
+class OffscreenFrame : public CanvasFrame {
  public:
-  Surface& canvas() override { return picture; }
-  Single ScaleWidth() const override { return Canvas::kWidth; }
-  Single ScaleHeight() const override { return Canvas::kHeight; }
-  std::string Tag() const override { return tag; }
-  void setTag(const std::string& text) override { tag = text; }
   bool timerEnabled() const override { return timer; }
   void setTimerEnabled(bool enabled) override { timer = enabled; }
   ResultDialog& frm_winlose() override { return result; }
   HelpDialog& frm_help() override { return help; }
 
-  Canvas picture;
-  std::string tag = "0";
   bool timer = true;
   DialogRecord result, help;
 };

@@ -126,12 +126,12 @@ EMSCRIPTEN_KEEPALIVE int bm_help_visible() { return battlefield().frm.help.visib
 EMSCRIPTEN_KEEPALIVE const char* bm_result_wins() { return battlefield().frm.result.label3.c_str(); }
 EMSCRIPTEN_KEEPALIVE const char* bm_result_losses() { return battlefield().frm.result.label4.c_str(); }
 
-EMSCRIPTEN_KEEPALIVE const void* bm_pixels() { return battlefield().frm.picture.pixels(); }
+EMSCRIPTEN_KEEPALIVE const void* bm_pixels() { return battlefield().frm.picture().pixels(); }
 // Takes the damage since the last call; returns how many rectangles it holds.
 // bm_damage then points at them, left, top, width, height one after another,
 // in the canvas's own room, until the next take.
 EMSCRIPTEN_KEEPALIVE int bm_take_damage() {
-  battlefield().damage = &battlefield().frm.picture.takeDamage();
+  battlefield().damage = &battlefield().frm.picture().takeDamage();
   return static_cast<int>(battlefield().damage->size());
 }
 static_assert(sizeof(PixelRect) == 4 * sizeof(int), "a rectangle is read as four numbers");

@@ -252,7 +252,7 @@ void BattlefieldWindow::fitTo(int dpi, const RECT* suggested) {
 
 // At once, each damaged box straight onto the window.
 void BattlefieldWindow::showDamage() {
-  const std::vector<PixelRect>& damage = screen_.refresh(canvas_.takeDamage());
+  const std::vector<PixelRect>& damage = screen_.refresh(picture().takeDamage());
   if (damage.empty()) return;
   runHandler("repaint", [&] {
     const WindowDc window(hwnd_);

@@ -15,19 +15,18 @@
 #include <memory>
 #include <string>
 
-#include "core/frame.h"
 #include "core/game.h"
 #include "core/process_exit.h"
 #include "core/random.h"
 #include "replay/game_seam.h"
-#include "drawing/canvas.h"
+#include "drawing/canvas_frame.h"
 #include "ui/on_first_use.h"
 #include "windows/help_dialog.h"
 #include "windows/result_dialog.h"
 #include "windows/scaled_picture.h"
 #include "windows/tick_timer.h"
 
-class BattlefieldWindow final : public Frame {
+class BattlefieldWindow final : public CanvasFrame {
  public:
   // What watches a replay in the window: it takes every period of the
   // window's timer and every key the player presses, by virtual-key code.
@@ -45,11 +44,6 @@ class BattlefieldWindow final : public Frame {
   BattlefieldWindow(const BattlefieldWindow&) = delete;
   BattlefieldWindow& operator=(const BattlefieldWindow&) = delete;
 
-  Surface& canvas() override { return canvas_; }
-  Single ScaleWidth() const override { return Canvas::kWidth; }
-  Single ScaleHeight() const override { return Canvas::kHeight; }
-  std::string Tag() const override { return tag_; }
-  void setTag(const std::string& tag) override { tag_ = tag; }
   bool timerEnabled() const override;
   void setTimerEnabled(bool enabled) override;
   ResultDialog& frm_winlose() override;
@@ -91,12 +85,10 @@ class BattlefieldWindow final : public Frame {
   void fitTo(int dpi, const RECT* suggested);
   void paint();
 
-  Canvas canvas_;
-  ScaledPicture screen_{canvas_};
+  ScaledPicture screen_{picture()};
   RandomSource random_;
   Game game_{*this, random_};
   GameSeam seam_{game_};
-  std::string tag_ = "0";
   ProcessExit exitProcess_;
   TickTimer tmr{kTickInterval};
   Watcher* watcher_ = nullptr;

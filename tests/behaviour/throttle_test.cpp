@@ -102,7 +102,7 @@ TEST(ThrottleTest, ATankInContactEveryTickSettlesNearPointThreeTwo) {
     OffscreenGame g;
     putTank(g.game, 1, c.pose, 2);
     putTank(g.game, 2, {600, 100}, 1);  // far, and the turret is not on it
-    g.frame.picture.Line(280, 315, 320, 315, c.ahead);
+    g.frame.picture().Line(280, 315, 320, 315, c.ahead);
     g.game.curTank = 1;
     float expected = 0;
     for (int tick = 1; tick <= 80; ++tick) {

@@ -46,7 +46,7 @@ TEST(LevelStartTest, TheFirstCountsALossClearsTheBattlefieldAndPlacesEachSlotAtR
 
     EXPECT_EQ(game.losses, 1);
     EXPECT_EQ(game.wins, 0);
-    EXPECT_EQ(g.frame.picture.Point(30, 30), kWhite) << "the battlefield is cleared";
+    EXPECT_EQ(g.frame.picture().Point(30, 30), kWhite) << "the battlefield is cleared";
     const int size = drawnSize(seed);
     ASSERT_EQ(game.enemyCount, size);
     RandomSource replay(seed + 1);  // the counting clock's first reading

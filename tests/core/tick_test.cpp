@@ -45,7 +45,7 @@ TEST(TickTest, TheNextLevelRequestClearsEveryTankAndTheLevelStartThatFollowsCoun
   EXPECT_EQ(g.frame.Tag(), "0");
   for (int s = 0; s <= MAX_TANK; ++s) EXPECT_EQ(game.tankState[s], 0) << s;
   EXPECT_EQ(levelStarts(game), 1) << "the walk found three tanks rolling";
-  EXPECT_NE(g.frame.picture.Point(100, 107), kWhite) << "the pictures stay until the level start";
+  EXPECT_NE(g.frame.picture().Point(100, 107), kWhite) << "the pictures stay until the level start";
 
   game.tmr_Timer();
   EXPECT_EQ(game.losses, 2);
@@ -96,10 +96,10 @@ TEST(TickTest, EachLiveTankIsErasedAndRedrawnWhereItNowStandsThePlayerInBlueAndA
   game.tmr_Timer();
 
   OffscreenFrame redrawn;
-  DrawTankFigure(redrawn.picture, 250, 500, 0.5F, 1.5F, kHitGrey);
+  DrawTankFigure(redrawn.picture(), 250, 500, 0.5F, 1.5F, kHitGrey);
   for (int s : {0, 5, 8}) {
-    DrawTankFigure(redrawn.picture, game.tankX[s], game.tankY[s], game.hullHeading[s], game.turretHeading[s],
+    DrawTankFigure(redrawn.picture(), game.tankX[s], game.tankY[s], game.hullHeading[s], game.turretHeading[s],
              s == 0 ? kPlayerBlue : kTankBlack);
   }
-  expectSamePicture(g.frame.picture, redrawn.picture);
+  expectSamePicture(g.frame.picture(), redrawn.picture());
 }

@@ -24,7 +24,7 @@ TEST(FigurePoseTest, ErasingEveryLiveTankAtItsPoseLeavesNoTankInkAfterManyTicks)
     int ink = 0;
     for (int y = 0; y < Canvas::kHeight; ++y)
       for (int x = 0; x < Canvas::kWidth; ++x) {
-        const Colour colour = g.frame.picture.Point(x, y);
+        const Colour colour = g.frame.picture().Point(x, y);
         ink += colour == kTankBlack || colour == kPlayerBlue;
       }
     EXPECT_EQ(ink, 0) << "seed " << c.seed << " after " << c.ticks << " ticks";

@@ -73,14 +73,14 @@ TEST(ShellExplosionTest, OneBurstHitsEveryTankInsideOnceLowestSlotFirstAndDrawsW
     game.turretHeading[t.slot] = -0.5F * t.slot;
     game.tankSpeed[t.slot] = 2.0F;
     game.DrawSlot(t.slot, kTankBlack);
-    DrawTankFigure(expected.picture, t.x, t.y, game.hullHeading[t.slot], game.turretHeading[t.slot], kTankBlack);
+    DrawTankFigure(expected.picture(), t.x, t.y, game.hullHeading[t.slot], game.turretHeading[t.slot], kTankBlack);
   }
   DrawTally tally(g.random);
   burstAt(game, 9, sx, sy);
   EXPECT_EQ(tally.draws, kBlastDraws + 4 * kHitDraws);
 
   RandomSource replay(kSeed);
-  for (int line = 0; line < 11; ++line) replayRay(expected.picture, replay, sx, sy, 10, true);
+  for (int line = 0; line < 11; ++line) replayRay(expected.picture(), replay, sx, sy, 10, true);
   double lastAngle = 0, lastLength = 0;
   for (const Tank& t : tanks) {
     if (!t.hit) {
@@ -90,20 +90,20 @@ TEST(ShellExplosionTest, OneBurstHitsEveryTankInsideOnceLowestSlotFirstAndDrawsW
     }
     EXPECT_EQ(game.tankState[t.slot], t.state - 1) << t.slot;
     EXPECT_EQ(game.tankSpeed[t.slot], 0.0F) << t.slot;
-    DrawTankFigure(expected.picture, t.x, t.y, 0.25F * t.slot, -0.5F * t.slot, kWhite);
+    DrawTankFigure(expected.picture(), t.x, t.y, 0.25F * t.slot, -0.5F * t.slot, kWhite);
     const float hull = headingOf(replay.Rnd());
     const float turret = headingOf(replay.Rnd());
     EXPECT_EQ(game.hullHeading[t.slot], hull) << t.slot;
     EXPECT_EQ(game.turretHeading[t.slot], turret) << t.slot;
-    DrawTankFigure(expected.picture, t.x, t.y, hull, turret, kHitGrey);
+    DrawTankFigure(expected.picture(), t.x, t.y, hull, turret, kHitGrey);
     for (int spark = 0; spark < 21; ++spark) {
       RandomSource peek = replay;
       lastAngle = static_cast<double>(peek.Rnd()) * 360.0 * 0.0174532925199433;
       lastLength = static_cast<double>(peek.Rnd()) * 20;
-      replayRay(expected.picture, replay, sx, sy, 20, false);  // from the shell, not the tank
+      replayRay(expected.picture(), replay, sx, sy, 20, false);  // from the shell, not the tank
     }
   }
   EXPECT_EQ(game.workA, lastAngle) << "the last spark's angle";
   EXPECT_EQ(game.workB, lastLength) << "the last spark's length";
-  expectSamePicture(g.frame.picture, expected.picture);
+  expectSamePicture(g.frame.picture(), expected.picture());
 }

@@ -75,11 +75,11 @@ TEST(ShellFlightTest, TheShellLeavesAPinkDottedTrailFromTheFiringPointBehindItsR
   ASSERT_EQ(centres.size(), 14U);
 
   const auto head = ringOf(centres.back());
-  for (const auto& [x, y] : head) EXPECT_EQ(g.frame.picture.Point(x, y), kShellRed) << x << "," << y;
+  for (const auto& [x, y] : head) EXPECT_EQ(g.frame.picture().Point(x, y), kShellRed) << x << "," << y;
   for (std::size_t i = 0; i + 1 < centres.size(); ++i) {
     for (const auto& pixel : ringOf(centres[i])) {
       if (std::find(head.begin(), head.end(), pixel) != head.end()) continue;
-      EXPECT_EQ(g.frame.picture.Point(pixel.first, pixel.second), kTrailPink) << "dot " << i;
+      EXPECT_EQ(g.frame.picture().Point(pixel.first, pixel.second), kTrailPink) << "dot " << i;
     }
   }
 }

@@ -37,7 +37,7 @@ TEST(PictureTest, EveryKTicksThePictureIsTheBattlefieldPixelForPixel) {
   options.every = 6;
   Simulation sim(options, {}, nullptr, savePng);
   for (int t = 0; t < 6; ++t) sim.step();
-  const QImage atSix = canvasImage(sim.frame().picture).copy();  // the view would follow the canvas
+  const QImage atSix = canvasImage(sim.frame().picture()).copy();  // the view would follow the canvas
   sim.run();
 
   EXPECT_EQ(QDir(dir.filePath("pictures")).entryList(QDir::Files),
@@ -47,7 +47,7 @@ TEST(PictureTest, EveryKTicksThePictureIsTheBattlefieldPixelForPixel) {
   EXPECT_EQ(six.convertToFormat(QImage::Format_RGB32), atSix);
   EXPECT_GT(pixelsOfColour(six, qRgb(0, 0, 150)), 20) << "the player's tank";
   EXPECT_EQ(QImage(dir.filePath("pictures/tick-0000012.png")).convertToFormat(QImage::Format_RGB32),
-            canvasImage(sim.frame().picture));
+            canvasImage(sim.frame().picture()));
 }
 
 TEST(PictureTest, ALevelEndIsPicturedBeforeTheBattlefieldIsCleared) {
@@ -62,7 +62,7 @@ TEST(PictureTest, ALevelEndIsPicturedBeforeTheBattlefieldIsCleared) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"level-0001.png", "level-0002.png"}));
   const QImage end(dir.filePath("level-0001.png"));
   EXPECT_GT(pixelsOfColour(end, qRgb(0, 0, 0)), 100) << "the tanks as the level ended";
-  EXPECT_EQ(pixelsOfColour(canvasImage(sim.frame().picture), qRgb(255, 255, 255)), 723 * 651) << "cleared after";
+  EXPECT_EQ(pixelsOfColour(canvasImage(sim.frame().picture()), qRgb(255, 255, 255)), 723 * 651) << "cleared after";
 }
 
 TEST(PictureTest, AFolderThatCannotBeMadeIsRefusedBeforeTheRun) {

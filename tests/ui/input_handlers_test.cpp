@@ -25,7 +25,7 @@ State stateOf(OffscreenGame& g) {
   const Game& game = g.game;
   return {g.frame.result.visible, g.frame.help.visible, g.frame.timer,
           {game.keyLeft.value(), game.keyUp.value(), game.keyRight.value(), game.keyDown.value()},
-          g.frame.tag};
+          g.frame.Tag()};
 }
 
 bool operator==(const State& a, const State& b) {
@@ -105,10 +105,10 @@ TEST(InputHandlersTest, EscShowsTheCountsAsTheyAreAtEachOpening) {
 
 TEST(InputHandlersTest, EnterClearsTheCanvasEvenWhilePaused) {
   OffscreenGame g;
-  g.frame.picture.Line(10, 10, 60, 10, kTankBlack);
+  g.frame.picture().Line(10, 10, 60, 10, kTankBlack);
   g.game.Form_KeyPress(kLowerPAscii);
   g.game.Form_KeyPress(kEnterAscii);
-  for (int x = 10; x <= 60; ++x) EXPECT_EQ(g.frame.picture.Point(x, 10), kWhite) << x;
+  for (int x = 10; x <= 60; ++x) EXPECT_EQ(g.frame.picture().Point(x, 10), kWhite) << x;
 }
 
 TEST(InputHandlersTest, TheLeftButtonFiresAnyReleaseStopsAndThePointerRounds) {

@@ -52,13 +52,13 @@ TEST(ScaledPictureTest, EachBattlefieldPixelIsABlockOfWholeDevicePixels) {
 TEST(ScaledPictureTest, RefreshingOnlyTheDamageKeepsThePictureWhole) {
   for (const int dpi : kDpis) {
     OffscreenGame play(3);
-    ScaledPicture screen(play.frame.picture, dpi);
+    ScaledPicture screen(play.frame.picture(), dpi);
     for (int tick = 1; tick <= 300; ++tick) {
       play.game.tmr_Timer();
-      if (tick == 150) play.frame.picture.Cls();
-      screen.refresh(play.frame.picture.takeDamage());
+      if (tick == 150) play.frame.picture().Cls();
+      screen.refresh(play.frame.picture().takeDamage());
     }
-    const ScaledPicture afresh(play.frame.picture, dpi);
+    const ScaledPicture afresh(play.frame.picture(), dpi);
     EXPECT_EQ(copyOf(screen), copyOf(afresh)) << dpi << " DPI";
   }
 }

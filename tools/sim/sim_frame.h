@@ -10,5 +10,5 @@ class SimFrame final : public OffscreenFrame {
  public:
   Surface& canvas() override { return surface; }
 
-  RecordingSurface surface{picture};
+  RecordingSurface surface{picture()};
 };

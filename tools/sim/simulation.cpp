@@ -40,7 +40,7 @@ Simulation::Simulation(const Options& options, std::vector<InputEvent> script, s
   // ends no level.
   frame_.surface.beforeClear = [this] {
     if (inTick_ && pictures_ && !summary_.levels.empty()) {
-      pictures_->writeLevelEnd(frame_.picture, static_cast<long long>(summary_.levels.size()));
+      pictures_->writeLevelEnd(frame_.picture(), static_cast<long long>(summary_.levels.size()));
     }
   };
   if (replay_ != nullptr) takeReplay();
@@ -56,7 +56,7 @@ void Simulation::step() {
   if (!summary_.levels.empty()) ++summary_.levels.back().ticks;
   if (replay_ == nullptr) applyEvents();
   runTick();
-  if (pictures_ && options_.every > 0 && tick_ % options_.every == 0) pictures_->writeTick(frame_.picture, tick_);
+  if (pictures_ && options_.every > 0 && tick_ % options_.every == 0) pictures_->writeTick(frame_.picture(), tick_);
   if (trace_ != nullptr) writeTrace();
   if (replay_ != nullptr) takeReplay();
 }
