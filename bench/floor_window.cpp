@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 
 #include "desktop/battlefield_window.h"
 
@@ -41,7 +42,12 @@ class PaintingFloor : public QWidget {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  const bool paints = QCoreApplication::arguments().contains("--paint");
+  const QStringList options = QCoreApplication::arguments().mid(1);
+  const bool paints = options == QStringList{"--paint"};
+  if (!options.isEmpty() && !paints) {
+    std::fputs("usage: floor_window [--paint]\n", stderr);
+    return 2;
+  }
   PaintingFloor floor;
   floor.setWindowTitle("Brassmoor floor");
   floor.setFixedSize(Canvas::kWidth, Canvas::kHeight);

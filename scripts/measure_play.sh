@@ -2,7 +2,7 @@
 # Measures the game as a player meets it, on an X server of its own: the time
 # from start to the first frame on the screen, the peak memory, and the CPU it
 # costs beside its floor (bench's floor_window: a window of the battlefield's
-# size whose timer ticks and does nothing) and, on Linux, beside the painting
+# size whose timer ticks and does nothing) and beside the painting
 # floor (floor_window --paint: the same window showing one changed tile a
 # tick). The programs take turns in the same minutes, twice each: a spell left
 # idle, then a spell of random input.
@@ -106,7 +106,7 @@ spell() {
 server=$(pgrep -f "^Xvfb $DISPLAY( |$)")
 declare -A figures
 programs=(game floor)
-[ -n "${WINEPREFIX:-}" ] || programs+=(painting)
+programs+=(painting)
 for round in $(seq "$kRounds"); do
   for program in "${programs[@]}"; do
     if [ "$program" = game ]; then title='^Brassmoor$'; else title='^Brassmoor floor$'; fi
@@ -141,8 +141,7 @@ if [ -n "${WINEPREFIX:-}" ]; then own="Wine's processes"; else own="the program"
 echo "CPU in % of one core over spells of $seconds s: $own + the X server = together"
 together() { awk -v o="$1" -v x="$2" 'BEGIN { printf "%.2f + %.2f = %.2f", o, x, o + x }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { print (b > 0 ? sprintf("%.1f", a / b) : "-") }'; }
-header="round  spell  $(printf '%-24s ' "${programs[@]}")game/floor"
-[ -n "${WINEPREFIX:-}" ] || header+="  game/painting"
+header="round  spell  $(printf '%-24s ' "${programs[@]}")game/floor  game/painting"
 echo "$header"
 for round in $(seq "$kRounds"); do
   for spell in idle play; do
@@ -154,7 +153,7 @@ for round in $(seq "$kRounds"); do
       line+=$(printf '%-24s ' "$(together "$own" "$x")")
     done
     line+=$(printf '%-10s' "$(ratio "${sum[game]}" "${sum[floor]}")")
-    [ -n "${WINEPREFIX:-}" ] || line+="  $(ratio "${sum[game]}" "${sum[painting]}")"
+    line+="  $(ratio "${sum[game]}" "${sum[painting]}")"
     echo "$line"
   done
 done
