@@ -25,7 +25,7 @@ QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cas
 }  // namespace
 
 DialogWindow::DialogWindow(const dialog_layout::Dialog& layout, const DialogClicks& clicks, QWidget& battlefield)
-    : QDialog(&battlefield, kTitleBarWithCloseOnly), layout_(layout) {
+    : QDialog(&battlefield, kTitleBarWithCloseOnly), layout_(layout), titleBarClose_(clicks.at(kTitleBarClose)) {
   setObjectName(text(layout.name));
   setWindowTitle(text(layout.title));
   setFixedSize(layout.clientWidth, layout.clientHeight);
@@ -126,3 +126,5 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape) return;
   QDialog::keyPressEvent(event);
 }
+
+void DialogWindow::reject() { titleBarClose_(); }

@@ -38,6 +38,8 @@ class DialogWindow : public QDialog {
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // The title bar's close rejects the dialog: it hides through the game.
+  void reject() override;
 
  private:
   template <class Control>
@@ -47,6 +49,7 @@ class DialogWindow : public QDialog {
   void centreOnScreen();
 
   const dialog_layout::Dialog& layout_;
+  std::function<void()> titleBarClose_;
   QWidget* focusOnShowing_ = nullptr;
   std::vector<QWidget*> controls_;  // in the table's order, which is the tab order
   bool placed_ = false;

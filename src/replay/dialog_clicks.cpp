@@ -9,7 +9,10 @@ DialogClicks resultClicks(GameSeam& seam, std::function<void()> endGame) {
              endGame();
            }},
           {"Command1", [&seam] { seam.clickBack(); }},
-          {"Command2", [&seam] { seam.clickNextLevel(); }}};
+          {"Command2", [&seam] { seam.clickNextLevel(); }},
+          {kTitleBarClose, [&seam] { seam.hideResult(); }}};
 }
 
-DialogClicks helpClicks(GameSeam& seam) { return {{"Command1", [&seam] { seam.clickClose(); }}}; }
+DialogClicks helpClicks(GameSeam& seam) {
+  return {{"Command1", [&seam] { seam.clickClose(); }}, {kTitleBarClose, [&seam] { seam.hideHelp(); }}};
+}

@@ -11,5 +11,8 @@
 
 using DialogClicks = std::map<std::string_view, std::function<void()>>;
 
+// Not a control of the table: the close control of the dialog's title bar.
+inline constexpr std::string_view kTitleBarClose = "title bar close";
+
 DialogClicks resultClicks(GameSeam& seam, std::function<void()> endGame);
 DialogClicks helpClicks(GameSeam& seam);

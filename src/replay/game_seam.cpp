@@ -61,6 +61,12 @@ bool GameSeam::clickNextLevel() {
 
 bool GameSeam::clickClose() { return run("Command1_Click", [&] { frm_help::Command1_Click(game_.frm); }, Kind::Close); }
 
+bool GameSeam::hideResult() {
+  return run("frm_winlose.Hide", [&] { game_.frm.frm_winlose().setVisible(false); }, Kind::HideResult);
+}
+
+bool GameSeam::hideHelp() { return run("frm_help.Hide", [&] { game_.frm.frm_help().setVisible(false); }, Kind::HideHelp); }
+
 // A tick that ends in an error has still run, and its reseed and check are kept.
 bool GameSeam::tmr_Timer() {
   ++ticks_;
@@ -100,6 +106,8 @@ bool GameSeam::apply(const InputEvent& event) {
     case Kind::Next: return clickNextLevel();
     case Kind::Back: return clickBack();
     case Kind::Close: return clickClose();
+    case Kind::HideResult: return hideResult();
+    case Kind::HideHelp: return hideHelp();
   }
   return true;
 }

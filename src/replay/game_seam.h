@@ -33,6 +33,10 @@ class GameSeam {
   bool clickBack();       // the result dialog's Back
   bool clickNextLevel();  // the result dialog's Next level
   bool clickClose();      // the help dialog's Close
+  // The title bar's close: the dialog hides, and the timer stays as it is. A
+  // replay needs it, for Esc and F1 show a hidden dialog but hide a shown one.
+  bool hideResult();
+  bool hideHelp();
 
   // One recorded event, run as a window runs it.
   bool apply(const InputEvent& event);

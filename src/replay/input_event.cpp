@@ -29,6 +29,8 @@ constexpr Grammar kGrammar[] = {
     {"keyup", Kind::KeyUp, "CODE", false, "CODE"},     {"key", Kind::Key, "CODE", false, "CODE"},
     {"next", Kind::Next, nullptr, false, "no arguments"}, {"back", Kind::Back, nullptr, false, "no arguments"},
     {"close", Kind::Close, nullptr, false, "no arguments"},
+    {"hideresult", Kind::HideResult, nullptr, false, "no arguments"},
+    {"hidehelp", Kind::HideHelp, nullptr, false, "no arguments"},
 };
 
 const Grammar& grammarOf(Kind kind) {

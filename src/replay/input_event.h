@@ -9,8 +9,9 @@
 #include "core/numeric.h"
 
 struct InputEvent {
-  // Back, Next and Close are the dialogs' buttons.
-  enum class Kind { Move, Down, Up, KeyDown, KeyUp, Key, Next, Back, Close };
+  // Back, Next and Close are the dialogs' buttons; HideResult and HideHelp
+  // their title bars' close, which only hides the dialog.
+  enum class Kind { Move, Down, Up, KeyDown, KeyUp, Key, Next, Back, Close, HideResult, HideHelp };
 
   long long tick = 0;  // the event is applied before this tick; the first tick is 1
   Kind kind = Kind::Next;

@@ -102,10 +102,10 @@ EMSCRIPTEN_KEEPALIVE void bm_help_close() { if (!refused()) seam().clickClose();
 // The title bar's close control hides a dialog and runs none of its handlers:
 // the timer stays as it is.
 EMSCRIPTEN_KEEPALIVE void bm_result_closed() {
-  if (!refused()) battlefield().frm.result.setVisible(false);
+  if (!refused()) seam().hideResult();
 }
 EMSCRIPTEN_KEEPALIVE void bm_help_closed() {
-  if (!refused()) battlefield().frm.help.setVisible(false);
+  if (!refused()) seam().hideHelp();
 }
 
 // The end screen shows the numbers as they stand at Quit: the game may have

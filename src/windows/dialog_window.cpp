@@ -131,8 +131,8 @@ INT_PTR DialogWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         click(LOWORD(wParam));  // IDCANCEL, Esc, is no button of ours
       }
       return TRUE;
-    case WM_CLOSE:  // the title bar's close button: hidden, and no handler runs
-      show(false);
+    case WM_CLOSE:  // the title bar's close button: hidden through the game, and no handler runs
+      if (const auto close = clicks_.find(kTitleBarClose); close != clicks_.end()) close->second();
       return TRUE;
     case WM_DPICHANGED: {
       layOut(HIWORD(wParam));

@@ -65,6 +65,14 @@ TEST(HandlersTest, EachEventReachesItsHandlerWithTheGamesCode) {
          click("frm_help", "Command1");
        },
        "keydown 112\n1 close\n"},
+      {"the title bars' close",
+       [](PlayerWindow& w) {
+         QTest::keyClick(&w.frm, Qt::Key_Escape);
+         topLevel("frm_winlose")->close();
+         QTest::keyClick(&w.frm, Qt::Key_F1);
+         topLevel("frm_help")->close();
+       },
+       "key 27\n1 hideresult\n1 keydown 112\n1 hidehelp\n"},
       {"Quit", [](PlayerWindow& w) {
          QTest::keyClick(&w.frm, Qt::Key_Escape);
          click("frm_winlose", "btn_quit");

@@ -21,13 +21,15 @@ constexpr long long kEscTick = 50;
 constexpr long long kTicks = 200;
 
 // A game of kTicks ticks whose player aims, opens the result dialog with Esc
-// before tick 50 and goes back to the battlefield, as a window runs it.
+// before tick 50 and goes back to the battlefield, as a window runs it: by
+// Back, or by closing the dialog from its title bar, when Esc shows it
+// again and only the next Esc goes back.
 struct Recorded {
   std::string text;
   std::uint64_t finalHash = 0;
 };
 
-Recorded record() {
+Recorded record(bool byTitleBar = false) {
   OffscreenGame played(9);
   GameSeam seam(played.game);
   std::ostringstream out;
@@ -37,10 +39,15 @@ Recorded record() {
     const long long next = seam.ticksRun() + 1;
     if (next == 10) seam.apply({next, Kind::Move, 0, 200.5F, 100.25F});
     if (next == kEscTick && played.frame.timer) {
-      seam.apply({next, Kind::Key, input_codes::kEscAscii, 0, 0});
+      const InputEvent esc{next, Kind::Key, input_codes::kEscAscii, 0, 0};
+      seam.apply(esc);
       // A window losing the focus to its dialog lets the arrows up.
       seam.apply({next, Kind::KeyUp, input_codes::kUpKey, 0, 0});
-      seam.apply({next, Kind::Back, 0, 0, 0});
+      if (byTitleBar) {
+        for (const InputEvent& e : {InputEvent{next, Kind::HideResult, 0, 0, 0}, esc, esc}) seam.apply(e);
+      } else {
+        seam.apply({next, Kind::Back, 0, 0, 0});
+      }
     }
     seam.tmr_Timer();
   }
@@ -86,6 +93,14 @@ TEST(PlaybackTest, PlaysAtOneTickAPeriodHoldsTheDialogsClickAndEndsOnTheRecorded
   // click waits while the dialog is up, and the last period, which takes the
   // final check and the end.
   EXPECT_EQ(watched.periodsToStop(1000), kTicks + 1 + Playback::kHeldPeriods + 1);
+  EXPECT_EQ(watched.sentence, "The replay is over.");
+  EXPECT_EQ(worldHash(watched.game), recorded.finalHash);
+}
+
+TEST(PlaybackTest, ADialogClosedFromItsTitleBarIsPlayedBackClosed) {
+  const Recorded recorded = record(true);
+  Watched watched(recorded.text);
+  watched.periodsToStop(1000);
   EXPECT_EQ(watched.sentence, "The replay is over.");
   EXPECT_EQ(worldHash(watched.game), recorded.finalHash);
 }

@@ -33,7 +33,7 @@ TEST(ReplayFormatTest, EverySingleReadsBackToTheSameBits) {
 
 TEST(ReplayFormatTest, EveryEntryReadsBackAsWritten) {
   const std::string body = "1 reseed 18446744073709551615\n3 move 1 5.5 6\n3 key 27\n3 back\n40 check 00ff00ff00ff00ff\n"
-                           "41 close\n41 next\n50 end closed\n";
+                           "41 close\n41 next\n41 hideresult\n41 hidehelp\n50 end closed\n";
   const Replay replay = read(kHeader + body);
   std::string written;
   for (const ReplayEntry& entry : replay.entries) written += formatEntry(entry) + '\n';

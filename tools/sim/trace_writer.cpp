@@ -33,7 +33,9 @@ void appendEvent(std::string& out, const InputEvent& event) {
       break;
     case InputEvent::Kind::Next:
     case InputEvent::Kind::Back:
-    case InputEvent::Kind::Close: break;
+    case InputEvent::Kind::Close:
+    case InputEvent::Kind::HideResult:
+    case InputEvent::Kind::HideHelp: break;
   }
   out += ']';
 }
