@@ -94,17 +94,17 @@ export async function playPage(makeGame) {
     const keys = listenForInput(document, view.canvas, game, after);
     listenForTouch(window, byId('pad'), byId('commands'), keys);
 
-    const clicks = [
-      [view.result, 'btn_quit', game.quit],
-      [view.result, 'Command1', game.resultBack],
-      [view.result, 'Command2', game.resultNextLevel],
-      [view.help, 'Command1', game.helpClose],
-    ];
-    for (const [dialog, name, click] of clicks) {
-      dialog.control(name).addEventListener('click', () => {
-        click();
-        after();
-      });
+    // Every button of the game's dialog tables, run by the game's table of
+    // what each does; one that ends the game (Quit) has it kept and listed.
+    let ended = () => {};
+    for (const dialog of view.dialogs) {
+      for (const button of dialog.buttons()) {
+        button.addEventListener('click', () => {
+          game.click(dialog.name, button.dataset.control);
+          after();
+          if (game.ended()) ended();
+        });
+      }
     }
     // The title bar's close hides the dialog and nothing else; Esc does nothing in it.
     for (const [dialog, closed] of [[view.result, game.resultClosed], [view.help, game.helpClosed]]) {
@@ -119,11 +119,10 @@ export async function playPage(makeGame) {
     byId('play_new').addEventListener('click', () => location.assign(location.pathname + location.search));
     if (!watching) {
       const kept = keepGame(window, game);
-      // Quit's click reaches the game first, and ends it.
-      view.result.control('btn_quit').addEventListener('click', async () => {
+      ended = async () => {
         await kept.ended();
         listKeptGames(window, byId('kept_games'), note);
-      });
+      };
       offerReplay(window, game, kept.ended, note);
     }
 

@@ -86,6 +86,19 @@ test('each key, button and dialog click reaches its handler with the game\'s cod
   await page.close();
 });
 
+test('a click on a button that the game\'s tables do not hold is one clear error', async () => {
+  const { page } = await open();
+  const told = await page.evaluate(() => [['frm_main', 'Command1'], ['frm_help', 'Command2']].map(([dialog, button]) => {
+    try {
+      return brassmoor.click(dialog, button);
+    } catch (error) {
+      return error.message;
+    }
+  }));
+  assert.deepEqual(told, ['the game has no dialog frm_main', 'the dialog frm_help has no button Command2']);
+  await page.close();
+});
+
 test('a run-time error ends its tick, is reported once on the console, and the next tick still runs', async () => {
   const played = await open();
   const { page, errors, ticks } = played;
