@@ -16,9 +16,10 @@ export class View {
     // Made once: a tick's showing makes nothing for the collector to take.
     this.putBox = (left, top, width, height) => this.context.putImageData(this.picture, 0, 0, left, top, width, height);
     const stage = doc.getElementById('stage');
-    // In the game's order: the result, then the help.
-    this.dialogs = game.dialogs.map((layout, i) => new DialogWindow(doc, stage, layout, (needs) => game.fitDialog(i, needs)));
-    [this.result, this.help] = this.dialogs;
+    const [result, help] = game.dialogs.map((layout, i) =>
+      new DialogWindow(doc, stage, layout, (needs) => game.fitDialog(i, needs)));
+    this.result = result;
+    this.help = help;
   }
 
   // After every tick and every event the game took.
