@@ -1,7 +1,5 @@
-// The page's first load: "Loading…" until the game is ready and nothing on
-// the page moving as it loads, everything it loads asked for at once, the
-// WebAssembly compiled as it streams in, each file downloaded once even as
-// the service worker keeps it, and the back/forward cache keeping the page.
+// The page's first load: still as it loads, each file asked for at once and
+// downloaded once, and kept in the back/forward cache.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
