@@ -12,8 +12,7 @@ import { brotliCompressSync, brotliDecompressSync, gunzipSync } from 'node:zlib'
 import { serve } from '../../scripts/serve_web.mjs';
 import { webBuild } from './browser.mjs';
 
-let server;
-let folder;
+let server, folder;
 before(async () => {
   folder = mkdtempSync(join(tmpdir(), 'brassmoor-serve-'));
   writeFileSync(join(folder, 'index.html'), '<!doctype html>');
