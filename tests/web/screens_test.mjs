@@ -5,10 +5,14 @@ import { test } from 'node:test';
 
 import { browserForFile, kPhone, middle, recorder, rect, showPng, testPage } from './browser.mjs';
 
+// Each screen, and where the touch controls show on it: under the
+// battlefield, beside it, or (with a mouse) none.
 const kPhones = [
-  { name: 'portrait', viewport: kPhone },
-  { name: 'landscape', viewport: { ...kPhone, width: kPhone.height, height: kPhone.width, isLandscape: true } },
+  { name: 'portrait', viewport: kPhone, touch: 'under' },
+  { name: 'landscape', viewport: { ...kPhone, width: kPhone.height, height: kPhone.width, isLandscape: true }, touch: 'beside' },
 ];
+const kScreens = [...kPhones, { name: '1920 x 1080', viewport: { width: 1920, height: 1080 } }, { name: '800 x 600', viewport: { width: 800, height: 600 } }];
+const kTouchControls = ['Clear (Enter)', 'Down', 'Help (F1)', 'Left', 'Pause (P)', 'Right', 'Score (Esc)', 'Up'];
 const kField = { width: 723, height: 651 };
 
 const chromium = browserForFile({ folder: testPage });
@@ -26,21 +30,37 @@ const readScreen = async (page) => showPng(page, await page.screenshot({ encodin
 // A battlefield pixel as a point of the page.
 const onField = (field, [x, y]) => [field.x + (x + 0.5) * (field.width / kField.width), field.y + (y + 0.5) * (field.height / kField.height)];
 
-test('on a phone the battlefield fits the window, with every touch control beside or under it and none over it', async () => {
-  for (const { name, viewport } of kPhones) {
-    const { page, errors } = await chromium.open(viewport);
+test('on any screen the battlefield fits the window in its shape, sharply, in the game\'s own colours only, with the page\'s controls beside or under it and none over it: on a phone every touch control, with a mouse none, and the battlefield as large as fits', async () => {
+  for (const { name, viewport, touch } of kScreens) {
+    const { page, errors, ticks } = await chromium.open(viewport, { still: true });
+    await ticks(12);
+    await page.keyboard.press('p');  // a still picture to compare
     const field = await rect(page, '#frm');
     assert.ok(inside(field, viewport), `${name}: the battlefield inside the window`);
     assert.ok(Math.abs(field.width / field.height - kField.width / kField.height) < 0.01, `${name}: its shape kept`);
     const controls = await touchControls(page);
-    assert.deepEqual(controls.map(([caption]) => caption).sort(),
-      ['Clear (Enter)', 'Down', 'Help (F1)', 'Left', 'Pause (P)', 'Right', 'Score (Esc)', 'Up'], name);
+    assert.deepEqual(controls.map(([caption]) => caption).sort(), touch ? kTouchControls : [], name);
     for (const [caption, box] of controls) {
       assert.ok(inside(box, viewport) && !overlaps(box, field), `${name}: ${caption} inside the window and off the battlefield`);
-      if (name === 'portrait') assert.ok(box.top >= field.bottom, `${name}: ${caption} under the battlefield`);
-      else assert.ok(box.right <= field.left || box.left >= field.right, `${name}: ${caption} beside the battlefield`);
+      const placed = touch === 'under' ? box.top >= field.bottom : box.right <= field.left || box.left >= field.right;
+      assert.ok(placed, `${name}: ${caption} ${touch} the battlefield`);
     }
-    assert.deepEqual(errors, []);
+    if (!touch) {
+      const commands = await rect(page, '#commands');
+      assert.ok(!overlaps(field, commands), `${name}: beside its controls`);
+      // As large as fits, or nearly: the whole-pixel size may give up a little.
+      const largest = Math.min((viewport.width - commands.width) / kField.width, viewport.height / kField.height);
+      assert.ok(field.width >= 0.85 * largest * kField.width, `${name}: ${field.width} px wide`);
+    }
+    await readScreen(page);
+    const strays = await page.evaluate(({ x, y, width, height }, dpr) => {
+      const colours = (data) => new Set(Array.from({ length: data.length / 4 }, (_, i) => data.slice(4 * i, 4 * i + 3).join()));
+      const field = document.getElementById('frm');
+      const own = colours(field.getContext('2d').getImageData(0, 0, field.width, field.height).data);
+      return [...colours(shown.getImageData(x * dpr, y * dpr, width * dpr, height * dpr).data)].filter((c) => !own.has(c));
+    }, field, viewport.deviceScaleFactor ?? 1);
+    assert.deepEqual(strays, [], `${name}: colours on screen that the battlefield does not have`);
+    assert.deepEqual(errors, [], name);
     await page.close();
   }
 });
@@ -109,31 +129,6 @@ test('on a phone each command button sends its key, and Back and Close work by t
       await finger.end();
     }
     assert.deepEqual(await still(), [0, 0, 1, 0, ''], `${name}: no scroll, zoom or selection`);
-    await page.close();
-  }
-});
-
-test('with a mouse no touch control shows, and the battlefield fits the window sharply, in the game\'s own colours only', async () => {
-  for (const viewport of [{ width: 1920, height: 1080 }, { width: 800, height: 600 }]) {
-    const { page, ticks } = await chromium.open(viewport, { still: true });
-    await ticks(12);
-    await page.keyboard.press('p');  // a still picture to compare
-    assert.deepEqual(await touchControls(page), [], `${viewport.width}: no touch controls`);
-    const field = await rect(page, '#frm');
-    const commands = await rect(page, '#commands');
-    assert.ok(inside(field, viewport) && !overlaps(field, commands), `${viewport.width}: inside the window, beside its controls`);
-    // As large as fits, or nearly: the whole-pixel size may give up a little.
-    const largest = Math.min((viewport.width - commands.width) / kField.width, viewport.height / kField.height);
-    assert.ok(field.width >= 0.85 * largest * kField.width, `${viewport.width}: ${field.width} px wide`);
-
-    await readScreen(page);
-    const strays = await page.evaluate(({ x, y, width, height }) => {
-      const colours = (data) => new Set(Array.from({ length: data.length / 4 }, (_, i) => data.slice(4 * i, 4 * i + 3).join()));
-      const field = document.getElementById('frm');
-      const own = colours(field.getContext('2d').getImageData(0, 0, field.width, field.height).data);
-      return [...colours(shown.getImageData(x, y, width, height).data)].filter((c) => !own.has(c));
-    }, field);
-    assert.deepEqual(strays, [], `${viewport.width}: colours on screen that the battlefield does not have`);
     await page.close();
   }
 });
