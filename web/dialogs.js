@@ -14,6 +14,7 @@ export class DialogWindow {
   constructor(doc, stage, layout, fit) {
     this.stage = stage;
     this.fit = fit;
+    this.name = layout.name;  // the game's
     this.element = doc.createElement('dialog');
     this.element.id = layout.name;
     this.element.className = 'window';

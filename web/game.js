@@ -84,12 +84,14 @@ const handlerCalls = (module) => ({
 });
 
 const dialogCalls = (module, dialogs) => ({
-  resultBack: () => module._bm_result_back(),
-  resultNextLevel: () => module._bm_result_next_level(),
+  // The player's click on a dialog's button, both by their names in the
+  // game's tables: the game's own table says what each button does.
+  click: (dialog, button) => {
+    const refusal = module.click(dialog, button);
+    if (refusal !== '') throw new Error(refusal);
+  },
   resultClosed: () => module._bm_result_closed(),
-  helpClose: () => module._bm_help_close(),
   helpClosed: () => module._bm_help_closed(),
-  quit: () => module._bm_quit(),
   resultVisible: () => module._bm_result_visible() !== 0,
   helpVisible: () => module._bm_help_visible() !== 0,
   wins: () => textAt(module, module._bm_result_wins()),

@@ -24,14 +24,14 @@ export function fieldSize(field, fits, dpr) {
 }
 
 export class Layout {
-  // placed: runs after every placing, for what sits over the battlefield.
-  constructor(win, { stage, pad, commands }, field, placed) {
+  constructor(win, { stage, pad, commands }, field) {
     this.win = win;
     this.stage = stage;
     this.pad = pad;
     this.commands = commands;
     this.field = field;  // the battlefield's width and height in its own pixels
-    this.placed = placed;
+    // Runs after every placing, for what sits over the battlefield once the game has come.
+    this.placed = () => {};
     win.addEventListener('resize', () => this.place());
   }
 

@@ -1,20 +1,24 @@
 // What the page's script may call: the game's handlers with the game's own
-// codes, and the reads it needs to show the game. Each handler runs like the
-// desktop runs it: the first run-time error ends it and is reported (on the
-// browser's console), and the game goes on. Every call reaches the game
+// codes, the dialogs' buttons by their tabled names, and the reads it needs
+// to show the game. Each handler runs like the desktop runs it: the first
+// run-time error ends it and is reported (on the browser's console), and the
+// game goes on. Every call reaches the game
 // through its seam, which records the game as text for the page to keep; or
 // the page watches a replay instead, and the player's calls are refused.
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 
 #include <ctime>
+#include <map>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 #include "core/error_report.h"
 #include "core/seeded_random.h"
+#include "replay/dialog_clicks.h"
 #include "replay/replay_file.h"
-#include "ui/dialog_buttons.h"
+#include "ui/dialog_layout.h"
 #include "ui/game_options.h"
 #include "ui/score_captions.h"
 #include "web_battlefield.h"
@@ -95,10 +99,6 @@ EMSCRIPTEN_KEEPALIVE void bm_release_arrows() {
   if (!refused()) seam().releaseArrows();
 }
 
-EMSCRIPTEN_KEEPALIVE void bm_result_back() { if (!refused()) seam().clickBack(); }
-EMSCRIPTEN_KEEPALIVE void bm_result_next_level() { if (!refused()) seam().clickNextLevel(); }
-EMSCRIPTEN_KEEPALIVE void bm_help_close() { if (!refused()) seam().clickClose(); }
-
 // The title bar's close control hides a dialog and runs none of its handlers:
 // the timer stays as it is.
 EMSCRIPTEN_KEEPALIVE void bm_result_closed() {
@@ -106,17 +106,6 @@ EMSCRIPTEN_KEEPALIVE void bm_result_closed() {
 }
 EMSCRIPTEN_KEEPALIVE void bm_help_closed() {
   if (!refused()) seam().hideHelp();
-}
-
-// The end screen shows the numbers as they stand at Quit: the game may have
-// run on behind the result dialog since it opened.
-EMSCRIPTEN_KEEPALIVE void bm_quit() {
-  if (refused()) return;
-  seam().end(ReplayEntry::Ending::Quit);
-  battlefield().ended = true;
-  setScoreCaptions(game(), battlefield().frm.result);
-  frm().setTimerEnabled(false);
-  errorReport().flushRepeats();
 }
 
 EMSCRIPTEN_KEEPALIVE int bm_ended() { return battlefield().ended; }
@@ -142,6 +131,35 @@ EMSCRIPTEN_KEEPALIVE const PixelRect* bm_damage() {
 }  // extern "C"
 
 namespace {
+
+// Quit ends the game for good. The end screen shows the numbers as they stand
+// then: the game may have run on behind the result dialog since it opened.
+void endGame() {
+  battlefield().ended = true;
+  setScoreCaptions(game(), battlefield().frm.result);
+  frm().setTimerEnabled(false);
+  errorReport().flushRepeats();
+}
+
+// What each button does, under its dialog's tabled name and its own.
+const std::map<std::string_view, DialogClicks>& pageClicks() {
+  static const std::map<std::string_view, DialogClicks> clicks{
+      {dialog_layout::kResult.name, resultClicks(seam(), endGame)},
+      {dialog_layout::kHelp.name, helpClicks(seam())},
+  };
+  return clicks;
+}
+
+// The player's click on the button of that tabled name in the dialog of that
+// tabled name. Returns why there is no such button, or an empty text.
+std::string click(const std::string& dialog, const std::string& button) {
+  const auto buttons = pageClicks().find(dialog);
+  if (buttons == pageClicks().end()) return "the game has no dialog " + dialog;
+  const auto clicked = buttons->second.find(button);
+  if (clicked == buttons->second.end()) return "the dialog " + dialog + " has no button " + button;
+  if (!refused()) clicked->second();
+  return "";
+}
 
 // The replay played so far, the end line last once the game has ended.
 std::string recording() { return battlefield().recording.str(); }
@@ -178,6 +196,8 @@ bool playbackStopped() { return battlefield().playback->stopped(); }
 std::string playbackSentence() { return battlefield().stopSentence; }
 
 }  // namespace
+
+EMSCRIPTEN_BINDINGS(brassmoor_dialogs) { emscripten::function("click", &click); }
 
 EMSCRIPTEN_BINDINGS(brassmoor_replays) {
   emscripten::function("recording", &recording);

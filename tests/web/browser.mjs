@@ -3,7 +3,7 @@
 // of Google's may be looked up.
 import path from 'node:path';
 
-import { after, before } from 'node:test';
+import { after, afterEach, before } from 'node:test';
 
 import puppeteer from 'puppeteer-core';
 
@@ -18,10 +18,7 @@ const kChromiumFlags = [
 // the open at the start and no shell hits it early, so that the tests see it;
 // the log names it.
 export const kSeed = 4;
-
-// The tick's period, as the page times it.
-export const kTickMs = 25;
-
+export const kTickMs = 25;  // the tick's period, as the page times it
 // A touch phone in portrait.
 export const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 
@@ -41,24 +38,19 @@ function stillClock() {
     return nextId--;
   };
   globalThis.clearTimeout = (id) => (waiting.delete(id) || realClearTimeout(id));
-  // The timer due first; of two due at once, the one set first, as a browser runs them.
-  const dueFirst = () => {
-    let first;
-    for (const [id, timer] of waiting) if (first === undefined || timer.at < first.at) first = { id, ...timer };
-    return first;
+  // Runs every timer that falls due within the next `ms`, in order, each at
+  // its time; of two due at once, the one set first, as a browser runs them.
+  globalThis.moveClockOn = (ms) => {
+    const end = now + ms;
+    for (;;) {
+      const [id, first] = [...waiting].reduce((a, b) => (b[1].at < a[1].at ? b : a), [0, { at: Infinity }]);
+      if (first.at > end) break;
+      waiting.delete(id);
+      now = first.at;
+      first.run();
+    }
+    now = end;
   };
-  // Runs every timer that falls due within the next `ms`, in order, each at its time.
-  Object.defineProperty(globalThis, 'moveClockOn', {
-    value: (ms) => {
-      const end = now + ms;
-      for (let first = dueFirst(); first !== undefined && first.at <= end; first = dueFirst()) {
-        waiting.delete(first.id);
-        now = first.at;
-        first.run();
-      }
-      now = end;
-    },
-  });
 }
 
 // The release's page; and the test page, the same page whose game also has
@@ -68,11 +60,13 @@ export const testPage = path.join(webBuild, 'test');
 
 // Resolves once the page's game is ready: "Loading…" has gone.
 export const gameReady = (page) => page.waitForFunction(() => document.getElementById('status').hidden);
+// An element's box on the page, and its middle.
+export const rect = (page, selector) => page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
+export const middle = (r) => [r.x + r.width / 2, r.y + r.height / 2];
 
 // folder: what the server serves; serve(folder) later serves another on the same address.
 export async function openBrowser({ folder = webBuild } = {}) {
-  // Every answer the server gave: its path, status and body's size in bytes.
-  const served = [];
+  const served = [];  // every answer the server gave: its path, status and body's size in bytes
   const logged = (server) => server.on('request', (request, response) => response.on('finish', () => served.push({
     path: new URL(request.url, 'http://localhost').pathname, status: response.statusCode,
     bytes: Number(response.getHeader('Content-Length') ?? 0),
@@ -86,6 +80,7 @@ export async function openBrowser({ folder = webBuild } = {}) {
     server.closeAllConnections();
     await new Promise((done) => server.close(done));
   };
+  const pages = [];
   return {
     browser,
     address,
@@ -97,21 +92,20 @@ export async function openBrowser({ folder = webBuild } = {}) {
     // the game stands at its start until the test runs its ticks.
     async open(viewport = { width: 900, height: 760 }, { url = `${address}?seed=${kSeed}`, prepare, ready = true, still = false } = {}) {
       const page = await browser.newPage();
+      pages.push(page);
       await page.setViewport(viewport);
       const errors = [], uncaught = [];
       page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
-      page.on('pageerror', (error) => {
-        errors.push(String(error));
-        uncaught.push(String(error));
-      });
+      page.on('pageerror', (error) => [errors, uncaught].forEach((list) => list.push(String(error))));
       if (still) await page.evaluateOnNewDocument(stillClock);
       await prepare?.(page);
       await page.goto(url);
       if (ready) await gameReady(page);
-      if (!still) return { page, errors, uncaught };
       const wait = (ms) => page.evaluate((ms) => moveClockOn(ms), ms);
-      return { page, errors, uncaught, wait, ticks: (count) => wait(count * kTickMs) };
+      return { page, errors, uncaught, ...(still && { wait, ticks: (count) => wait(count * kTickMs) }) };
     },
+    // Closes every page opened so far.
+    closePages: () => Promise.all(pages.splice(0).filter((page) => !page.isClosed()).map((page) => page.close())),
     stopServing,
     async serve(other) {
       await stopServing();
@@ -124,10 +118,12 @@ export async function openBrowser({ folder = webBuild } = {}) {
   };
 }
 
-// One browser for all the tests of a file: open before the first, closed after the last.
+// One browser for all the tests of a file: open before the first, closed
+// after the last; the pages of each test closed after it.
 export function browserForFile(options) {
   const chromium = {};
   before(async () => Object.assign(chromium, await openBrowser(options)));
+  afterEach(() => chromium.closePages());
   after(() => chromium.close());
   return chromium;
 }
@@ -142,30 +138,13 @@ export async function withBrowser(options, use) {
   }
 }
 
-// The canvas as the game drew it: how many pixels of each colour, a hash of
-// the whole, and where the blue pixels (the player's tank) lie.
-export function picture(page) {
-  return page.evaluate(() => {
-    const canvas = document.getElementById('frm');
-    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-    const counts = {};
-    const blue = [];
-    let hash = 0;
-    for (let i = 0; i < data.length; i += 4) {
-      const key = `${data[i]},${data[i + 1]},${data[i + 2]}`;
-      counts[key] = (counts[key] ?? 0) + 1;
-      hash = (Math.imul(hash, 31) + data[i] + (data[i + 1] << 8) + (data[i + 2] << 16)) | 0;
-      if (key === '0,0,150') blue.push([(i / 4) % canvas.width, Math.floor(i / 4 / canvas.width)]);
-    }
-    return { counts, hash, blue };
-  });
-}
-
 // Whether the battlefield changes while a still page's clock moves on by `count` ticks.
 export async function changes({ page, ticks }, count) {
-  const before = (await picture(page)).hash;
+  const hash = () => page.$eval('#frm', (canvas) => canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data
+    .reduce((sum, value) => (Math.imul(sum, 31) + value) | 0, 0));
+  const before = await hash();
   await ticks(count);
-  return (await picture(page)).hash !== before;
+  return (await hash()) !== before;
 }
 
 // What the game's handlers have been given from now on, one call a line

@@ -1,12 +1,9 @@
-// The page's dialogs behave like windows: the one shown or clicked last comes
-// to the front, the focus on its first button at every showing, Tab goes
-// round its own buttons, and Quit's end screen shows the numbers then. A
-// screen reader hears them as a player sees them, and the keyboard's place on
-// the battlefield shows.
+// The page's dialogs behave like windows, and a screen reader hears them as a
+// player sees them.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { browserForFile, testPage } from './browser.mjs';
+import { browserForFile, rect, testPage } from './browser.mjs';
 
 const chromium = browserForFile({ folder: testPage });
 
@@ -19,9 +16,16 @@ const focused = (page) => page.evaluate(() => {
   return [`${control.closest('dialog')?.id}.${control.dataset.control}`, corners.every(([x, y]) => document.elementFromPoint(x, y) === control)];
 });
 
+// Tab, or with `shift` Shift+Tab.
+async function tabbing(page, shift) {
+  if (shift) await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  if (shift) await page.keyboard.up('Shift');
+}
+
 // Result over Help, as F1, a click on the battlefield and Esc leave them.
 async function resultOverHelp(page) {
-  const field = await page.$eval('#frm', (c) => c.getBoundingClientRect().toJSON());
+  const field = await rect(page, '#frm');
   await page.keyboard.press('F1');
   await page.mouse.click(field.x + 10, field.y + 10);
   await page.keyboard.press('Escape');
@@ -29,12 +33,8 @@ async function resultOverHelp(page) {
 
 test('the dialog shown or clicked last is in front with the keys, on its first button at every showing; Tab and Shift+Tab go round its own buttons', async () => {
   const { page } = await chromium.open();
-  const field = await page.$eval('#frm', (c) => c.getBoundingClientRect().toJSON());
-  const tab = (shift = false) => async () => {
-    if (shift) await page.keyboard.down('Shift');
-    await page.keyboard.press('Tab');
-    if (shift) await page.keyboard.up('Shift');
-  };
+  const field = await rect(page, '#frm');
+  const tab = (shift = false) => () => tabbing(page, shift);
   const steps = [
     ['Esc over Help', () => resultOverHelp(page), 'frm_winlose.btn_quit'],
     ['Tab', tab(), 'frm_winlose.Command1'], ['Tab', tab(), 'frm_winlose.Command2'], ['Tab', tab(), 'frm_winlose.btn_quit'],
@@ -46,7 +46,7 @@ test('the dialog shown or clicked last is in front with the keys, on its first b
     }, 'frm_winlose.btn_quit'],
     // Its title bar, clear of Result.
     ['a click on Help behind', async () => {
-      const help = await page.$eval('#frm_help', (d) => d.getBoundingClientRect().toJSON());
+      const help = await rect(page, '#frm_help');
       await page.mouse.click(help.x + 5, help.y + 5);
     }, 'frm_help.Command1'],
     ['Tab in Help', tab(), 'frm_help.Command1'], ['Shift+Tab in Help', tab(true), 'frm_help.Command1'],
@@ -55,7 +55,6 @@ test('the dialog shown or clicked last is in front with the keys, on its first b
     await step();
     assert.deepEqual(await focused(page), [keys, true], `${what}: the keys on ${keys}, in front`);
   }
-  await page.close();
 });
 
 // What a screen reader is given: each dialog's name, the text it reads as the
@@ -76,7 +75,6 @@ test('a screen reader hears the score as one text when Result opens, and tells t
   assert.equal(heard.frm_help.description, 'Esc quits the game and show the score. Enter redraws the screen. Move your tank using the arrow keys. '
     + 'Fire using the left mouse button. When there are no tanks left slow down until you stop.');
   assert.deepEqual(heard.frm_help.buttons, ['Close Help', 'Close']);
-  await page.close();
 });
 
 test('the battlefield shows a focus ring when the keyboard reaches it, and none when clicked', async () => {
@@ -84,12 +82,9 @@ test('the battlefield shows a focus ring when the keyboard reaches it, and none 
   const ring = () => page.$eval('#frm', (c) => c.matches(':focus') && getComputedStyle(c).outlineStyle !== 'none');
   await page.click('#frm');
   assert.equal(await ring(), false, 'clicked');
-  await page.keyboard.press('Tab');  // onto Fullscreen
-  await page.keyboard.down('Shift');
-  await page.keyboard.press('Tab');
-  await page.keyboard.up('Shift');
+  await tabbing(page, false);  // onto Fullscreen
+  await tabbing(page, true);
   assert.equal(await ring(), true, 'by the keyboard');
-  await page.close();
 });
 
 test('Quit ends the game for good, and the end screen shows the wins and losses as they stand then, not as the dialog opened', async () => {
@@ -105,5 +100,4 @@ test('Quit ends the game for good, and the end screen shows the wins and losses 
   const shown = await page.evaluate(() => [document.getElementById('play').hidden, document.getElementById('end').hidden, brassmoor.timerEnabled()]);
   assert.deepEqual(shown, [true, false, false], 'the end screen in place of the battlefield, and no tick runs any more');
   assert.match(await page.$eval('#end', (e) => e.innerText), /Wins:\s*0\s+Losses:\s*1[^]*Play again/);
-  await page.close();
 });

@@ -1,8 +1,5 @@
-// The page installed and offline: installable, with its icons, a service worker
-// that keeps one whole release of its files, manifest and icons included,
-// plays with no network after a first visit, at any query and with no error,
-// serves a new release whole at the next visit, and never keeps a failed
-// response.
+// The page installed and offline: one whole release of its files kept by its
+// service worker, and replaced whole by the next.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { appendFileSync, cpSync, mkdtempSync, readFileSync, rmSync, statSync, unlinkSync } from 'node:fs';

@@ -1,7 +1,5 @@
 // The browser's game is the desktop's, tick for tick: the simulator built for
-// Node runs the very code the page runs, and its trace of seeded games must
-// equal the desktop simulator's byte for byte. On a difference it names the
-// first tick where the two part.
+// Node runs the very code the page runs.
 // Usage: node same_game_test.mjs NATIVE_SIM NODE_SIM_JS
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';

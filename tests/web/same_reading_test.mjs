@@ -1,7 +1,5 @@
-// The browser's simulator reads its input as the desktop's does: the same
-// numbers taken, the same refused with the same message and exit status.
-// Their C++ libraries read numbers and files each their own way; the
-// simulator must not.
+// The browser's simulator reads its input as the desktop's does, though their
+// C++ libraries read numbers and files each their own way.
 // Usage: node same_reading_test.mjs NATIVE_SIM NODE_SIM_JS
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';

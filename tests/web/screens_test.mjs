@@ -1,24 +1,22 @@
-// The page on any screen: on a touch phone, in portrait and in landscape, the
-// battlefield fits beside its touch controls and plays by touch, each finger
-// on the pad holding its own arrow; with a mouse there are no touch controls
-// and the battlefield fits the window sharply; a pointer reaches the game at
-// exactly the pixel it is on; fullscreen never leaves a paused game with no
-// dialog.
+// The page on any screen: on a touch phone, in portrait and in landscape, and
+// with a mouse, at every size and pixel ratio.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { browserForFile, kPhone, recorder, showPng, testPage } from './browser.mjs';
+import { browserForFile, kPhone, middle, recorder, rect, showPng, testPage } from './browser.mjs';
 
+// Each screen, and where the touch controls show on it: under the
+// battlefield, beside it, or (with a mouse) none.
 const kPhones = [
-  { name: 'portrait', viewport: kPhone },
-  { name: 'landscape', viewport: { ...kPhone, width: kPhone.height, height: kPhone.width, isLandscape: true } },
+  { name: 'portrait', viewport: kPhone, touch: 'under' },
+  { name: 'landscape', viewport: { ...kPhone, width: kPhone.height, height: kPhone.width, isLandscape: true }, touch: 'beside' },
 ];
+const kScreens = [...kPhones, { name: '1920 x 1080', viewport: { width: 1920, height: 1080 } }, { name: '800 x 600', viewport: { width: 800, height: 600 } }];
+const kTouchControls = ['Clear (Enter)', 'Down', 'Help (F1)', 'Left', 'Pause (P)', 'Right', 'Score (Esc)', 'Up'];
 const kField = { width: 723, height: 651 };
 
 const chromium = browserForFile({ folder: testPage });
 
-const rect = (page, selector) => page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
-const middle = (r) => [r.x + r.width / 2, r.y + r.height / 2];
 const overlaps = (a, b) => a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 const inside = (r, viewport) => r.left >= 0 && r.top >= 0 && r.right <= viewport.width && r.bottom <= viewport.height;
 
@@ -32,21 +30,37 @@ const readScreen = async (page) => showPng(page, await page.screenshot({ encodin
 // A battlefield pixel as a point of the page.
 const onField = (field, [x, y]) => [field.x + (x + 0.5) * (field.width / kField.width), field.y + (y + 0.5) * (field.height / kField.height)];
 
-test('on a phone the battlefield fits the window, with every touch control beside or under it and none over it', async () => {
-  for (const { name, viewport } of kPhones) {
-    const { page, errors } = await chromium.open(viewport);
+test('on any screen the battlefield fits the window in its shape, sharply, in the game\'s own colours only, with the page\'s controls beside or under it and none over it: on a phone every touch control, with a mouse none, and the battlefield as large as fits', async () => {
+  for (const { name, viewport, touch } of kScreens) {
+    const { page, errors, ticks } = await chromium.open(viewport, { still: true });
+    await ticks(12);
+    await page.keyboard.press('p');  // a still picture to compare
     const field = await rect(page, '#frm');
     assert.ok(inside(field, viewport), `${name}: the battlefield inside the window`);
     assert.ok(Math.abs(field.width / field.height - kField.width / kField.height) < 0.01, `${name}: its shape kept`);
     const controls = await touchControls(page);
-    assert.deepEqual(controls.map(([caption]) => caption).sort(),
-      ['Clear (Enter)', 'Down', 'Help (F1)', 'Left', 'Pause (P)', 'Right', 'Score (Esc)', 'Up'], name);
+    assert.deepEqual(controls.map(([caption]) => caption).sort(), touch ? kTouchControls : [], name);
     for (const [caption, box] of controls) {
       assert.ok(inside(box, viewport) && !overlaps(box, field), `${name}: ${caption} inside the window and off the battlefield`);
-      if (name === 'portrait') assert.ok(box.top >= field.bottom, `${name}: ${caption} under the battlefield`);
-      else assert.ok(box.right <= field.left || box.left >= field.right, `${name}: ${caption} beside the battlefield`);
+      const placed = touch === 'under' ? box.top >= field.bottom : box.right <= field.left || box.left >= field.right;
+      assert.ok(placed, `${name}: ${caption} ${touch} the battlefield`);
     }
-    assert.deepEqual(errors, []);
+    if (!touch) {
+      const commands = await rect(page, '#commands');
+      assert.ok(!overlaps(field, commands), `${name}: beside its controls`);
+      // As large as fits, or nearly: the whole-pixel size may give up a little.
+      const largest = Math.min((viewport.width - commands.width) / kField.width, viewport.height / kField.height);
+      assert.ok(field.width >= 0.85 * largest * kField.width, `${name}: ${field.width} px wide`);
+    }
+    await readScreen(page);
+    const strays = await page.evaluate(({ x, y, width, height }, dpr) => {
+      const colours = (data) => new Set(Array.from({ length: data.length / 4 }, (_, i) => data.slice(4 * i, 4 * i + 3).join()));
+      const field = document.getElementById('frm');
+      const own = colours(field.getContext('2d').getImageData(0, 0, field.width, field.height).data);
+      return [...colours(shown.getImageData(x * dpr, y * dpr, width * dpr, height * dpr).data)].filter((c) => !own.has(c));
+    }, field, viewport.deviceScaleFactor ?? 1);
+    assert.deepEqual(strays, [], `${name}: colours on screen that the battlefield does not have`);
+    assert.deepEqual(errors, [], name);
     await page.close();
   }
 });
@@ -54,30 +68,21 @@ test('on a phone the battlefield fits the window, with every touch control besid
 const arrow = async (page, key) => middle(await rect(page, `#pad [data-key="${key}"]`));
 
 // The arrows' key codes: 37 Left, 38 Up, 39 Right, 40 Down.
-test('on a phone each finger on the pad holds its own arrow, from its touch until it lifts, whatever the others do', async () => {
+test('on a phone each finger on the pad holds the arrow under it, from its touch until it lifts or slides onto another, whatever the others do', async () => {
   const { page } = await chromium.open(kPhone, { still: true });
   const recorded = await recorder(page);
-  const up = await page.touchscreen.touchStart(...await arrow(page, 'ArrowUp'));
-  const left = await page.touchscreen.touchStart(...await arrow(page, 'ArrowLeft'));
+  const touch = async (key) => page.touchscreen.touchStart(...await arrow(page, key));
+  const up = await touch('ArrowUp');
+  const left = await touch('ArrowLeft');
   assert.deepEqual(await recorded(), ['keydown 38', 'keydown 37'], 'Up, then Left as well');
   await up.end();
   assert.deepEqual(await recorded(), ['keyup 38'], 'Up lifted, Left still held');
-  const right = await page.touchscreen.touchStart(...await arrow(page, 'ArrowRight'));
+  const right = await touch('ArrowRight');
+  await left.move(...await arrow(page, 'ArrowDown'));
+  assert.deepEqual(await recorded(), ['keydown 39', 'keyup 37', 'keydown 40'], 'Right joins, and Left slides onto Down');
   await left.end();
   await right.end();
-  assert.deepEqual(await recorded(), ['keydown 39', 'keyup 37', 'keyup 39'], 'Right joins, then each lifts');
-  await page.close();
-});
-
-test('on a phone a finger slid from one arrow of the pad to another lets go of the first and holds the second', async () => {
-  const { page } = await chromium.open(kPhone, { still: true });
-  const recorded = await recorder(page);
-  const finger = await page.touchscreen.touchStart(...await arrow(page, 'ArrowUp'));
-  await finger.move(...await arrow(page, 'ArrowRight'));
-  assert.deepEqual(await recorded(), ['keydown 38', 'keyup 38', 'keydown 39']);
-  await finger.end();
-  assert.deepEqual(await recorded(), ['keyup 39']);
-  await page.close();
+  assert.deepEqual(await recorded(), ['keyup 40', 'keyup 39'], 'each lifts');
 });
 
 test('on a phone a finger on the battlefield, while another holds an arrow, aims and fires there; held still for half a second it is a right-button release there, and fires on', async () => {
@@ -96,7 +101,6 @@ test('on a phone a finger on the battlefield, while another holds an arrow, aims
   await finger.end();
   await drive.end();
   assert.deepEqual(await recorded(), [`up 1 ${at}`, 'keyup 38']);
-  await page.close();
 });
 
 test('on a phone each command button sends its key, and Back and Close work by touch, while the page stays still', async () => {
@@ -104,7 +108,7 @@ test('on a phone each command button sends its key, and Back and Close work by t
   for (const { name, viewport } of kPhones) {
     const { page, wait } = await chromium.open(viewport, { still: true });
     const still = () => page.evaluate(() => [scrollX, scrollY, visualViewport.scale, visualViewport.offsetTop, getSelection().toString()]);
-    const startedStill = await still();
+    assert.deepEqual(await still(), [0, 0, 1, 0, ''], `${name}: at rest`);
     const recorded = await recorder(page);
     const taps = [
       ['#commands [data-key="Escape"]', ['key 27', ...letGo]], ['#frm_winlose [data-control="Command1"]', ['back']],
@@ -117,43 +121,14 @@ test('on a phone each command button sends its key, and Back and Close work by t
     }
 
     // A swipe over the battlefield, one over the pad, and a long press on a caption.
-    const field = await rect(page, '#frm');
-    for (const [from, to] of [[[field.x + 20, field.y + 20], [field.x + 20, field.bottom - 20]],
-      [middle(await rect(page, '#pad')), [5, 5]]]) {
+    const [field, pad, help] = await Promise.all(['#frm', '#pad', '#commands [data-key="F1"]'].map((at) => rect(page, at)));
+    for (const [from, to, ms] of [[[field.x + 20, field.y + 20], [field.x + 20, field.bottom - 20], 0], [middle(pad), [5, 5], 0], [middle(help), middle(help), 700]]) {
       const finger = await page.touchscreen.touchStart(...from);
       await finger.move(...to);
+      await wait(ms);
       await finger.end();
     }
-    const finger = await page.touchscreen.touchStart(...middle(await rect(page, '#commands [data-key="F1"]')));
-    await wait(700);
-    await finger.end();
-    assert.deepEqual(await still(), startedStill, `${name}: no scroll, zoom or selection`);
-    assert.deepEqual(startedStill, [0, 0, 1, 0, '']);
-    await page.close();
-  }
-});
-
-test('with a mouse no touch control shows, and the battlefield fits the window sharply, in the game\'s own colours only', async () => {
-  for (const viewport of [{ width: 1920, height: 1080 }, { width: 800, height: 600 }]) {
-    const { page, ticks } = await chromium.open(viewport, { still: true });
-    await ticks(12);
-    await page.keyboard.press('p');  // a still picture to compare
-    assert.deepEqual(await touchControls(page), [], `${viewport.width}: no touch controls`);
-    const field = await rect(page, '#frm');
-    const commands = await rect(page, '#commands');
-    assert.ok(inside(field, viewport) && !overlaps(field, commands), `${viewport.width}: inside the window, beside its controls`);
-    // As large as fits, or nearly: the whole-pixel size may give up a little.
-    const largest = Math.min((viewport.width - commands.width) / kField.width, viewport.height / kField.height);
-    assert.ok(field.width >= 0.85 * largest * kField.width, `${viewport.width}: ${field.width} px wide`);
-
-    await readScreen(page);
-    const strays = await page.evaluate(({ x, y, width, height }) => {
-      const colours = (data) => new Set(Array.from({ length: data.length / 4 }, (_, i) => data.slice(4 * i, 4 * i + 3).join()));
-      const field = document.getElementById('frm');
-      const own = colours(field.getContext('2d').getImageData(0, 0, field.width, field.height).data);
-      return [...colours(shown.getImageData(x, y, width, height).data)].filter((c) => !own.has(c));
-    }, field);
-    assert.deepEqual(strays, [], `${viewport.width}: colours on screen that the battlefield does not have`);
+    assert.deepEqual(await still(), [0, 0, 1, 0, ''], `${name}: no scroll, zoom or selection`);
     await page.close();
   }
 });
@@ -176,22 +151,14 @@ test('a pointer at the centre of a screen pixel reaches the game at the battlefi
     const dpr = viewport.deviceScaleFactor ?? 1;
     await readScreen(page);
     const field = await rect(page, '#frm');
-    const samples = await page.evaluate((field, dpr) => {
-      const points = [];
-      for (const fx of [0, 0.013, 0.25, 0.5, 0.77, 0.999]) {
-        for (const fy of [0, 0.02, 0.5, 0.61, 0.999]) {
-          const dx = Math.round(field.x * dpr) + Math.floor(fx * field.width * dpr);
-          const dy = Math.round(field.y * dpr) + Math.floor(fy * field.height * dpr);
-          const [r, g, b] = shown.getImageData(dx, dy, 1, 1).data;
-          points.push({ at: [(dx + 0.5) / dpr, (dy + 0.5) / dpr], shows: [r + 256 * (b >> 4), g + 256 * (b & 15)] });
-        }
-      }
-      return points;
-    }, field, dpr);
+    const samples = await page.evaluate((field, dpr) => [0, 0.013, 0.25, 0.5, 0.77, 0.999].flatMap((fx) => [0, 0.02, 0.5, 0.61, 0.999].map((fy) => {
+      const [dx, dy] = [Math.round(field.x * dpr) + Math.floor(fx * field.width * dpr), Math.round(field.y * dpr) + Math.floor(fy * field.height * dpr)];
+      const [r, g, b] = shown.getImageData(dx, dy, 1, 1).data;
+      return { at: [(dx + 0.5) / dpr, (dy + 0.5) / dpr], shows: [r + 256 * (b >> 4), g + 256 * (b & 15)] };
+    })), field, dpr);
     for (const { at, shows } of samples) {
       await page.mouse.move(...at);
-      const { x, y } = await page.evaluate(() => brassmoor.test.mouse());
-      assert.deepEqual([x, y], shows, `${JSON.stringify(viewport)}: the pointer at ${at}`);
+      assert.deepEqual(await page.evaluate(() => [brassmoor.test.mouse().x, brassmoor.test.mouse().y]), shows, `${JSON.stringify(viewport)}: the pointer at ${at}`);
     }
     await page.close();
   }
@@ -216,14 +183,10 @@ test('a press of Fullscreen hands the keys back to the battlefield, so Space doe
     await page.keyboard.press('Space');
     assert.deepEqual(await page.evaluate(() => [document.activeElement.id, document.fullscreenElement !== null]), ['frm', true], `lock ${lock}: Space`);
     await page.keyboard.press('Escape');
-    const state = await page.evaluate(() => {
-      const result = document.getElementById('frm_winlose');
-      const box = result.getBoundingClientRect();
-      const seen = result.open && document.elementFromPoint(box.x + box.width / 2, box.y + box.height / 2)?.closest('dialog') === result;
-      return { running: brassmoor.timerEnabled(), seen };
-    });
-    assert.ok(state.running || state.seen, `lock ${lock}: never paused with no dialog in sight`);
-    assert.equal(state.seen, dialog, `lock ${lock}`);
+    const [x, y] = middle(await rect(page, '#frm_winlose'));
+    const [running, seen] = await page.evaluate((x, y) => [brassmoor.timerEnabled(), document.elementFromPoint(x, y)?.closest('dialog')?.id === 'frm_winlose'], x, y);
+    assert.ok(running || seen, `lock ${lock}: never paused with no dialog in sight`);
+    assert.equal(seen, dialog, `lock ${lock}`);
     await page.close();
   }
 });

@@ -1,8 +1,4 @@
-// The web server of `make run-web` and of the browser tests: it serves the
-// folder's files and nothing outside it, a request it cannot read gets 400
-// while the server goes on serving, and a bad port is refused in one line.
-// Each file goes out in a coding the browser takes, from the copies the build
-// compressed, and is revalidated.
+// The web server of `make run-web` and of the browser tests.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { request } from 'node:http';
@@ -16,8 +12,7 @@ import { brotliCompressSync, brotliDecompressSync, gunzipSync } from 'node:zlib'
 import { serve } from '../../scripts/serve_web.mjs';
 import { webBuild } from './browser.mjs';
 
-let server;
-let folder;
+let server, folder;
 before(async () => {
   folder = mkdtempSync(join(tmpdir(), 'brassmoor-serve-'));
   writeFileSync(join(folder, 'index.html'), '<!doctype html>');
@@ -42,16 +37,8 @@ function get(path, headers = {}, from = server) {
 const kDecode = { br: brotliDecompressSync, gzip: gunzipSync, undefined: (body) => body };
 
 test('each request gets its status, and a malformed one does not stop the server', async () => {
-  const cases = [
-    ['/', 200],
-    ['/index.html', 200],
-    ['/%E0%A4%A', 400],
-    ['/%', 400],
-    ['/missing.html', 404],
-    ['/..%2F..%2Fetc%2Fpasswd', 404],
-    ['/index.html%00.html', 404],
-    ['/', 200],
-  ];
+  const cases = [['/', 200], ['/index.html', 200], ['/%E0%A4%A', 400], ['/%', 400], ['/missing.html', 404],
+    ['/..%2F..%2Fetc%2Fpasswd', 404], ['/index.html%00.html', 404], ['/', 200]];
   for (const [path, status] of cases) assert.equal((await get(path)).status, status, path);
 });
 

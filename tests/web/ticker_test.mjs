@@ -1,6 +1,4 @@
-// The page's timer on a clock the test moves by hand: one tick a period, a
-// late tick dropped rather than queued, the first tick a period after the
-// timer comes on.
+// The page's timer, on a clock the test moves by hand.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
@@ -14,17 +12,12 @@ class HandClock {
   pending = new Map();
   next = 1;
   now() { return this.time; }
-  setTimeout(run, ms) {
-    this.pending.set(this.next, { run, at: this.time + ms });
-    return this.next++;
-  }
+  setTimeout(run, ms) { this.pending.set(this.next, { run, at: this.time + ms }); return this.next++; }
   clearTimeout(id) { this.pending.delete(id); }
   // Moves to `to`; a timer the event loop could not serve on time (a busy or
   // background tab) fires late, at `to`, when `late` is set.
   advance(to, { late = false } = {}) {
-    for (;;) {
-      const due = [...this.pending].filter(([, t]) => t.at <= to).sort(([, a], [, b]) => a.at - b.at)[0];
-      if (due === undefined) break;
+    for (let due; (due = [...this.pending].filter(([, t]) => t.at <= to).sort(([, a], [, b]) => a.at - b.at)[0]);) {
       this.pending.delete(due[0]);
       this.time = late ? to : due[1].at;
       due[1].run();
