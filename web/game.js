@@ -11,7 +11,8 @@ const kNumbersPerRect = 4;  // left, top, width, height
 const textAt = (module, pointer) => module.UTF8ToString(pointer);
 
 export function gameOf(module) {
-  const { battlefield: [width, height], tickMilliseconds, dialogs, codes } = JSON.parse(textAt(module, module._bm_tables()));
+  const { battlefield: [width, height], tickMilliseconds, dialogs, codes, titleBarClose } =
+    JSON.parse(textAt(module, module._bm_tables()));
   return {
     width,  // the battlefield, in pixels
     height,
@@ -26,7 +27,7 @@ export function gameOf(module) {
     },
     ...replayCalls(module),
     ...handlerCalls(module),
-    ...dialogCalls(module, dialogs),
+    ...dialogCalls(module, dialogs, titleBarClose),
     // The canvas's own memory, read in place: the view copies from it.
     pixels: () => new Uint8ClampedArray(module.HEAPU8.buffer, module._bm_pixels(), width * height * kBytesPerPixel),
     // put(left, top, width, height) for each rectangle painted since the last
@@ -83,15 +84,14 @@ const handlerCalls = (module) => ({
   timerEnabled: () => module._bm_timer_enabled() !== 0,
 });
 
-const dialogCalls = (module, dialogs) => ({
+const dialogCalls = (module, dialogs, titleBarClose) => ({
   // The player's click on a dialog's button, both by their names in the
-  // game's tables: the game's own table says what each button does.
-  click: (dialog, button) => {
+  // game's tables, or on its title bar's close when no button is named: the
+  // game's own table says what each does.
+  click: (dialog, button = titleBarClose) => {
     const refusal = module.click(dialog, button);
     if (refusal !== '') throw new Error(refusal);
   },
-  resultClosed: () => module._bm_result_closed(),
-  helpClosed: () => module._bm_help_closed(),
   resultVisible: () => module._bm_result_visible() !== 0,
   helpVisible: () => module._bm_help_visible() !== 0,
   wins: () => textAt(module, module._bm_result_wins()),

@@ -121,7 +121,7 @@ function play({ game, watching }, canvas, layout, note) {
 // of what each does; ended runs once one has ended the game (Quit). The title
 // bar's close hides the dialog and nothing else; Esc does nothing in it.
 function listenForClicks(view, game, after, ended) {
-  for (const [dialog, closed] of [[view.result, game.resultClosed], [view.help, game.helpClosed]]) {
+  for (const dialog of [view.result, view.help]) {
     for (const button of dialog.buttons()) {
       button.addEventListener('click', () => {
         game.click(dialog.name, button.dataset.control);
@@ -130,7 +130,7 @@ function listenForClicks(view, game, after, ended) {
       });
     }
     dialog.closeControl.addEventListener('click', () => {
-      closed();
+      game.click(dialog.name);
       after();
     });
     dialog.element.addEventListener('cancel', (event) => event.preventDefault());

@@ -99,15 +99,6 @@ EMSCRIPTEN_KEEPALIVE void bm_release_arrows() {
   if (!refused()) seam().releaseArrows();
 }
 
-// The title bar's close control hides a dialog and runs none of its handlers:
-// the timer stays as it is.
-EMSCRIPTEN_KEEPALIVE void bm_result_closed() {
-  if (!refused()) seam().hideResult();
-}
-EMSCRIPTEN_KEEPALIVE void bm_help_closed() {
-  if (!refused()) seam().hideHelp();
-}
-
 EMSCRIPTEN_KEEPALIVE int bm_ended() { return battlefield().ended; }
 EMSCRIPTEN_KEEPALIVE int bm_timer_enabled() { return frm().timerEnabled(); }
 EMSCRIPTEN_KEEPALIVE int bm_result_visible() { return battlefield().frm.result.visible; }

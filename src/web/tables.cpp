@@ -10,6 +10,7 @@
 #include "core/frame.h"
 #include "drawing/canvas.h"
 #include "core/json_text.h"
+#include "replay/dialog_clicks.h"
 #include "ui/input_codes.h"
 
 namespace {
@@ -65,13 +66,14 @@ std::string codes() {
 std::span<const Dialog* const> pageDialogs() { return kPageDialogs; }
 
 // {"battlefield": [width, height], "tickMilliseconds": 25, "dialogs": [...in page order],
-//  "codes": {name: code}}
+//  "codes": {name: code}, "titleBarClose": the name the click tables give a title bar's close}
 extern "C" EMSCRIPTEN_KEEPALIVE const char* bm_tables() {
   static const std::string json = [] {
     std::string dialogs;
     for (const Dialog* d : kPageDialogs) dialogs += (dialogs.empty() ? "" : ",") + dialog(*d);
     return "{\"battlefield\":[" + std::to_string(Canvas::kWidth) + "," + std::to_string(Canvas::kHeight) +
-           "],\"tickMilliseconds\":" + std::to_string(kTickInterval.count()) + ",\"dialogs\":[" + dialogs + "],\"codes\":" + codes() + "}";
+           "],\"tickMilliseconds\":" + std::to_string(kTickInterval.count()) + ",\"dialogs\":[" + dialogs + "],\"codes\":" + codes() +
+           ",\"titleBarClose\":" + quoted(kTitleBarClose) + "}";
   }();
   return json.c_str();
 }
