@@ -38,7 +38,7 @@ moved_away() {
 }
 xdotool windowactivate --sync "$field_window"
 xdotool keydown Up
-until_shown driven moved_away || fail "the blue tank moved only ($moved_x, $moved_y) pixels with Up held for $kShownWait s"
+until_shown driven moved_away || fail "the blue tank moved only ($moved_x, $moved_y) pixels with Up held for $kWait s"
 xdotool keyup Up
 
 step "4: the left button fires at the pointer"
@@ -48,8 +48,9 @@ standing() {
   find_player && [ "$figure_x $figure_y" = "$was_x $was_y" ]
 }
 xdotool keydown Down
-until_shown braking standing || fail "the blue tank did not stop with Down held for $kShownWait s: $picture"
+until_shown braking standing || fail "the blue tank did not stop with Down held for $kWait s: $picture"
 xdotool keyup Down
+readonly kLineReach=8  # pixels either side of a line of fire, and beyond its end
 # An aim point 150 pixels straight left, right, above or below the tank,
 # inside the battlefield. The shells fly along the line to it: the one in
 # flight shows red, those before it left pale dots.
@@ -71,7 +72,7 @@ shells_on_line() {
 press Return  # a clear battlefield: no trail on the line of fire yet
 xdotool mousemove $((field_x + aim_x)) $((field_y + aim_y)) mousedown 1
 until_shown firing shells_on_line ||
-  fail "$reds red and $pinks pale-pink pixels along the line of fire to ($aim_x, $aim_y) after $kShownWait s"
+  fail "$reds red and $pinks pale-pink pixels along the line of fire to ($aim_x, $aim_y) after $kWait s"
 xdotool mouseup 1
 
 step "5: Esc shows the result, and Back gives the battlefield the keys again"
@@ -129,8 +130,7 @@ whole "$result" && on_top "$result" || fail "the Result dialog shown again is no
 expect_dialog Result 213 112
 
 step "7: Quit ends the game"
-click_button "$dialog" 60 80  # Quit
-wait_for_exit 1 "Quit"
+quit_from_result
 written=$(find "$scratch/cwd" "$scratch/home" -mindepth 1)
 [ -z "$written" ] || fail "the game wrote files: $written"
 
@@ -139,7 +139,7 @@ start_game
 press Escape
 expect_dialog Result 213 112
 press alt+F4
-wait_for_exit 1 "the window manager closed the battlefield"
+wait_for_exit "the window manager closed the battlefield"
 
 rm -rf "$artefacts"  # screenshots are kept only when a check fails
 echo "every step passed"
