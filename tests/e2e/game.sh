@@ -88,6 +88,13 @@ find_player() {
   figure_y=$(((y0 + y1) / 2))
 }
 
+# tanks_drawn LEAST: the battlefield of the latest screenshot has at least
+# LEAST black pixels, those of live tanks' figures: the first tick has placed them.
+tanks_drawn() {
+  blacks=$(colour_count "$picture" "$field" "$black")
+  [ "$blacks" -ge "$1" ]
+}
+
 # until_still WHY: the battlefield stops, as it does once a key that pauses
 # the game has reached it: two screenshots 300 ms apart, the earlier in
 # $first, show the same battlefield.

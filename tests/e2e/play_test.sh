@@ -18,12 +18,8 @@ xprop -id "$field_window" _NET_FRAME_EXTENTS | grep -q '= 0, 0, 0, 0$' ||
 centred "$X" "$Y" "$WIDTH" "$HEIGHT" || fail "the window at ($X, $Y) is not centred"
 
 step "2: white battlefield, black tanks, one blue tank"
-# The first tick places the tanks.
-enough_tanks() {
-  find_player && [ "$(colour_count "$picture" "$field" "$black")" -ge 400 ]
-}
-until_shown started enough_tanks ||
-  fail "$(colour_count "$picture" "$field" "$black") black pixels, fewer than six tanks, or no blue one, in $picture"
+enough_tanks() { tanks_drawn 400 && find_player; }
+until_shown started enough_tanks || fail "$blacks black pixels, fewer than six tanks, or no blue one, in $picture"
 whites=$(colour_count "$picture" "$field" "$white")
 [ "$whites" -ge $((kFieldWidth * kFieldHeight * 9 / 10)) ] || fail "only $whites white pixels in $picture"
 

@@ -47,7 +47,9 @@ play_pick() {
   # so the game of the seed is the simulator's.
   xdotool mousemove 0 0
   start_game
-  until_shown started find_player || fail "no blue tank on the battlefield: $picture"
+  # The tanks drawn, not the blue one seen: under load the first screenshot
+  # can come after the blue tank is lost.
+  until_shown started tanks_drawn 400 || fail "only $blacks black pixels on the battlefield: $picture"
   eventually lost_a_while || fail "the blue tank is still in play after $kWait s: $picture"
   press p
   until_still "paused"

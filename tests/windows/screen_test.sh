@@ -80,12 +80,7 @@ set_dpi 144
 start_game
 [ "$WIDTH x $HEIGHT" = "1085 x 977" ] || fail "at 144 DPI the window is $WIDTH x $HEIGHT, not 1085 x 977"
 centred "$X" "$Y" "$WIDTH" "$HEIGHT" || fail "the window at ($X, $Y) is not centred"
-# The first tick places the tanks.
-tanks_drawn() {
-  blacks=$(colour_count "$picture" "$field" "$black")
-  [ "$blacks" -ge 900 ]
-}
-until_shown at-144-dpi tanks_drawn || fail "only $blacks black pixels at 144 DPI: $picture"
+until_shown at-144-dpi tanks_drawn 900 || fail "only $blacks black pixels at 144 DPI: $picture"
 broken=$(nearest_neighbour "$picture" "$field")
 [ "$broken" = 0 ] || fail "$broken pixels at 144 DPI are not the nearest neighbour's: $picture"
 press Escape
