@@ -16,7 +16,7 @@ readonly kFieldWidth=723 kFieldHeight=651
 readonly kFigureReach=15                        # pixels from a tank's centre to its barrel tip
 readonly kFigureSpan=$((2 * kFigureReach + 1))  # pixels across one tank figure
 readonly kFigurePixels=40                       # fewer dark-blue pixels than this are no figure
-readonly white=255,255,255 black=0,0,0 blue=0,0,150 red=200,0,0 pink=255,225,225
+readonly white=255,255,255 black=0,0,0 blue=0,0,150
 
 # The game runs in an empty folder with an empty home; both must stay empty.
 scratch=$(mktemp -d)
@@ -25,11 +25,9 @@ pid=
 on_exit=:  # what else a test undoes as it ends, passed or failed
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$scratch"; $on_exit' EXIT
 
-# Every run plays the same game, one where the blue tank lives long enough for
-# the steps to see it drive and fire: with Up held for up to 400 ticks (10 s)
-# from any tick up to 400, then Down until it stands, it is in play when it
-# fires, and for 80 ticks after. Input comes at ticks that vary from run to
-# run, so the games part after it; a failure names the seed.
+# Every run plays the same game, whose blue tank is in play for its first 600
+# ticks without input. Input comes at ticks that vary from run to run, so the
+# games part after it; a failure names the seed.
 kSeed=7
 
 fail() {

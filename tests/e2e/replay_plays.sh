@@ -30,7 +30,14 @@ play_dialogs() {
   quit_from_result
 }
 
-recorded_dialogs() { grep -q ' back$' "$replay" && grep -q ' close$' "$replay" || fail "the replay holds no Back or no Close: $replay"; }
+# Each input of the play, at the battlefield pixel under the pointer.
+recorded_dialogs() {
+  local entry
+  for entry in 'move 300 200' 'keydown 38' 'down 1 500 400' 'keyup 38' 'up 1 500 400' 'key 27' back 'key 112' \
+    'keydown 112' close; do
+    grep -q " $entry\$" "$replay" || fail "the replay holds no \"$entry\": $replay"
+  done
+}
 
 # Any tick: the watch pauses before the dialogs, which would cover the battlefield.
 shown_dialogs() { echo 0; }
