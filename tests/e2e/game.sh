@@ -70,8 +70,14 @@ start_game() {
 
 # press KEYS...: keys typed on the battlefield, which the player has clicked into focus.
 press() {
-  xdotool windowactivate --sync "$field_window"
+  take_keys "$field_window"
   xdotool key "$@"
+}
+
+# take_keys WINDOW: the window manager activates WINDOW, and it takes the keyboard.
+take_keys() {
+  xdotool windowactivate --sync "$1"
+  eventually active "$1" || fail "window $1 did not take the keys: $(window_state "$1")"
 }
 
 # find_player: sets figure_x and figure_y to the centre of the one dark-blue

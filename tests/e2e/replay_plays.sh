@@ -9,7 +9,7 @@
 # at game.sh's seed, where the blue tank lives through it all.
 play_dialogs() {
   start_game
-  xdotool windowactivate --sync "$field_window"
+  take_keys "$field_window"
   xdotool mousemove $((field_x + 300)) $((field_y + 200)) keydown Up
   sleep 1  # play: the recorded game runs at its pace meanwhile
   xdotool mousemove $((field_x + 500)) $((field_y + 400)) mousedown 1 keyup Up

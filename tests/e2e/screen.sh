@@ -46,8 +46,13 @@ above() {
 # on_top WINDOW: no managed window is stacked over it.
 on_top() { [ "$(stacking | awk '{ print $NF }')" = "$(printf '0x%x' "$1")" ]; }
 
-# active WINDOW: the window manager has given WINDOW the focus.
-active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+# active WINDOW: the window manager has given WINDOW the focus, and the
+# window has taken the keyboard. A program that takes the focus itself when
+# the window manager offers it (WM_TAKE_FOCUS, as Wine does) gets the keys
+# only once it has answered: a key sent before goes to the window that had them.
+active() {
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]
+}
 
 # iconic WINDOW: the window manager shows WINDOW minimised.
 iconic() { [[ $(xprop -id "$1" WM_STATE) == *'window state: Iconic'* ]]; }
