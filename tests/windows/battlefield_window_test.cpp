@@ -87,24 +87,6 @@ TEST(BattlefieldWindowTest, EachMessageReachesItsHandlerWithTheGamesCode) {
          b.send(WM_RBUTTONUP, MK_LBUTTON, at(50, 60));
        },
        "move 300 200\n1 move 3 -5 -7\n1 down 1 50 60\n1 up 2 50 60\n"},
-      {"the result's Back",
-       [](Battlefield& b) {
-         b.send(WM_CHAR, VK_ESCAPE);
-         click(dynamic_cast<DialogWindow&>(b.frm.frm_winlose()), L"Back");
-       },
-       "key 27\n1 back\n"},
-      {"the help's Close",
-       [](Battlefield& b) {
-         b.send(WM_KEYDOWN, VK_F1);
-         click(dynamic_cast<DialogWindow&>(b.frm.frm_help()), L"Close");
-       },
-       "keydown 112\n1 close\n"},
-      {"Quit",
-       [](Battlefield& b) {
-         b.send(WM_CHAR, VK_ESCAPE);
-         click(dynamic_cast<DialogWindow&>(b.frm.frm_winlose()), L"Quit");
-       },
-       "key 27\n0 end quit\n"},
   });
 }
 
@@ -119,8 +101,8 @@ TEST(BattlefieldWindowTest, TheMouseIsCapturedWhileAnyButtonIsHeld) {
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
-// Each way out of a dialog: what it leaves shown, running and set, and the
-// keys back on the battlefield once the dialog has gone.
+// Each way out of a dialog: what it leaves shown, running and set, what the
+// seam records of it, and the keys back on the battlefield once it has gone.
 TEST(BattlefieldWindowTest, TheDialogsAreOwnedByItAndOnlyTheirButtonsRunHandlers) {
   const struct {
     const char* what;
@@ -130,14 +112,15 @@ TEST(BattlefieldWindowTest, TheDialogsAreOwnedByItAndOnlyTheirButtonsRunHandlers
     bool shown, timer;
     const char* tag;
     std::optional<int> exitStatus;
+    const char* recorded;
   } cases[] = {
-      {"Esc does nothing in a dialog", false, L"Quit", VK_ESCAPE, true, false, "0", {}},
-      {"the close button hides it and runs no handler", false, nullptr, 0, false, false, "0", {}},
-      {"Enter presses the button with the focus", false, L"Back", VK_RETURN, false, true, "0", {}},
-      {"Space presses it too", false, L"Next level", VK_SPACE, false, true, "1", {}},
-      {"Quit ends the game with status 0", false, L"Quit", VK_SPACE, true, false, "0", 0},
-      {"the help's Close", true, L"Close", VK_SPACE, false, true, "0", {}},
-      {"the help's close button", true, nullptr, 0, false, false, "0", {}},
+      {"Esc does nothing in a dialog", false, L"Quit", VK_ESCAPE, true, false, "0", {}, ""},
+      {"the close button hides it and runs no handler", false, nullptr, 0, false, false, "0", {}, ""},
+      {"Enter presses the button with the focus", false, L"Back", VK_RETURN, false, true, "0", {}, "back\n"},
+      {"Space presses it too", false, L"Next level", VK_SPACE, false, true, "1", {}, "next\n"},
+      {"Quit ends the game with status 0", false, L"Quit", VK_SPACE, true, false, "0", 0, "0 end quit\n"},
+      {"the help's Close", true, L"Close", VK_SPACE, false, true, "0", {}, "close\n"},
+      {"the help's close button", true, nullptr, 0, false, false, "0", {}, ""},
   };
   for (const auto& c : cases) {
     Battlefield b;
@@ -150,6 +133,7 @@ TEST(BattlefieldWindowTest, TheDialogsAreOwnedByItAndOnlyTheirButtonsRunHandlers
     EXPECT_EQ(GetWindow(dialog.hwnd(), GW_OWNER), b.frm.hwnd()) << "so it stays above the battlefield";
     ASSERT_EQ(GetForegroundWindow(), dialog.hwnd()) << c.what;
     EXPECT_EQ(GetFocus(), first) << c.what << ": the first button takes the focus";
+    const SeamLines lines(b.frm.seam());
     if (c.button) {
       SetFocus(button(dialog, c.button));
       pressInDialog(b.frm, GetFocus(), c.key);
@@ -160,6 +144,7 @@ TEST(BattlefieldWindowTest, TheDialogsAreOwnedByItAndOnlyTheirButtonsRunHandlers
     EXPECT_EQ(b.frm.timerEnabled(), c.timer) << c.what;
     EXPECT_EQ(b.frm.Tag(), c.tag) << c.what;
     EXPECT_EQ(b.quit.exitStatus, c.exitStatus) << c.what;
+    EXPECT_EQ(lines.since(), c.recorded) << c.what;
     if (c.shown) continue;
     EXPECT_EQ(GetForegroundWindow(), b.frm.hwnd()) << c.what << ": the keys back on the battlefield";
     EXPECT_EQ(GetFocus(), b.frm.hwnd()) << c.what;
