@@ -16,8 +16,7 @@ readonly kFieldWidth=723 kFieldHeight=651
 readonly kFigureReach=15                        # pixels from a tank's centre to its barrel tip
 readonly kFigureSpan=$((2 * kFigureReach + 1))  # pixels across one tank figure
 readonly kFigurePixels=40                       # fewer dark-blue pixels than this are no figure
-readonly kLineReach=8                           # pixels either side of a line of fire, and beyond its end
-readonly white=255,255,255 black=0,0,0 blue=0,0,150 red=200,0,0 pink=255,225,225
+readonly white=255,255,255 black=0,0,0 blue=0,0,150
 
 # The game runs in an empty folder with an empty home; both must stay empty.
 scratch=$(mktemp -d)
@@ -26,10 +25,9 @@ pid=
 on_exit=:  # what else a test undoes as it ends, passed or failed
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$scratch"; $on_exit' EXIT
 
-# Every run plays the same game, one where the blue tank lives long enough for
-# the steps to see it drive and fire: with Up held for two seconds from any
-# tick up to 200, it lives past tick 600. Input comes at ticks that vary from
-# run to run, so the games part after it; a failure names the seed.
+# Every run plays the same game, whose blue tank is in play for its first 600
+# ticks without input. Input comes at ticks that vary from run to run, so the
+# games part after it; a failure names the seed.
 kSeed=7
 
 fail() {
@@ -43,17 +41,20 @@ trap 'fail "line $LINENO: $BASH_COMMAND failed"' ERR
 
 step() { echo "step $* (at ${SECONDS} s)"; }
 
-# start_game: starts the game, and sets field_window, field_x, field_y and
-# field, the battlefield's geometry on the screen (its client area, at any scale). The game ignores arguments
-# of its own: these must change nothing.
-start_game() {
-  # Under the sanitizers: ASan's strndup check misreads the X keyboard
-  # library's bounded copies of unterminated names, and system libraries
-  # keep some memory to the end.
+# run_game ARGS...: starts the game with ARGS in its empty folder and home;
+# sets pid. Under the sanitizers: ASan's strndup check misreads the X
+# keyboard library's bounded copies of unterminated names, and system
+# libraries keep some memory to the end.
+run_game() {
   (cd "$scratch/cwd" && HOME=$scratch/home ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}intercept_strndup=0 \
-    LSAN_OPTIONS=suppressions=$here/system_leaks.supp exec "$game" --seed "$kSeed") &
+    LSAN_OPTIONS=suppressions=$here/system_leaks.supp exec "$game" "$@") &
   pid=$!
-  find_window Brassmoor
+}
+
+# find_field TITLE_REGEX: sets field_window, field_x, field_y and field, the
+# battlefield's geometry on the screen (its client area, at any scale).
+find_field() {
+  find_window_named "$1"
   field_window=$window
   window_geometry "$field_window"
   field_x=$X
@@ -61,10 +62,22 @@ start_game() {
   field="${WIDTH}x${HEIGHT}+$X+$Y"
 }
 
+# start_game: starts the game of the seed and finds its battlefield.
+start_game() {
+  run_game --seed "$kSeed"
+  find_field '^Brassmoor$'
+}
+
 # press KEYS...: keys typed on the battlefield, which the player has clicked into focus.
 press() {
-  xdotool windowactivate --sync "$field_window"
+  take_keys "$field_window"
   xdotool key "$@"
+}
+
+# take_keys WINDOW: the window manager activates WINDOW, and it takes the keyboard.
+take_keys() {
+  xdotool windowactivate --sync "$1"
+  eventually active "$1" || fail "window $1 did not take the keys: $(window_state "$1")"
 }
 
 # find_player: sets figure_x and figure_y to the centre of the one dark-blue
@@ -79,8 +92,17 @@ find_player() {
   figure_y=$(((y0 + y1) / 2))
 }
 
-# still_a_while WHY: two screenshots 300 ms apart, the earlier in $first,
-# show the same battlefield.
+# tanks_drawn LEAST: the battlefield of the latest screenshot has at least
+# LEAST black pixels, those of live tanks' figures: the first tick has placed them.
+tanks_drawn() {
+  blacks=$(colour_count "$picture" "$field" "$black")
+  [ "$blacks" -ge "$1" ]
+}
+
+# until_still WHY: the battlefield stops, as it does once a key that pauses
+# the game has reached it: two screenshots 300 ms apart, the earlier in
+# $first, show the same battlefield.
+until_still() { eventually still_a_while "$1" || fail "the battlefield did not stop within $kWait s after $1: $first $picture"; }
 still_a_while() {
   shot "$1-a"
   first=$picture
@@ -89,22 +111,8 @@ still_a_while() {
   [ "$(pixels_differ "$first" "$picture" "$field")" = 0 ]
 }
 
-# expect_still WHY: the battlefield stands still for 300 ms.
-expect_still() {
-  still_a_while "$1" || fail "$(pixels_differ "$first" "$picture" "$field") pixels changed in 300 ms while $1: $first $picture"
-}
-
-# until_still WHY: the battlefield stops, as it does once a key that pauses
-# the game has reached it.
-until_still() {
-  local deadline=$((SECONDS + kShownWait))
-  until still_a_while "$1"; do
-    [ "$SECONDS" -lt "$deadline" ] || fail "the battlefield did not stop within $kShownWait s after $1: $first $picture"
-  done
-}
-
-# expect_dialog TITLE WIDTH HEIGHT: sets dialog to the shown dialog, after
-# checking its client size and that the battlefield stands still behind it.
+# expect_dialog TITLE WIDTH HEIGHT: sets dialog to the shown dialog, and
+# WIDTH and HEIGHT to its client size, after checking that it is no smaller.
 # A dialog grows past its tabled size where the desktop's font needs more
 # room for a caption (the help's last line does at the default 9 pt).
 expect_dialog() {
@@ -112,7 +120,6 @@ expect_dialog() {
   dialog=$window
   window_geometry "$dialog"
   [ "$WIDTH" -ge "$2" ] && [ "$HEIGHT" -ge "$3" ] || fail "the $1 dialog is $WIDTH x $HEIGHT, smaller than $2 x $3"
-  expect_still "$1-shown"
 }
 
 # centred LEFT TOP WIDTH HEIGHT: the box lies centred on the screen, the
@@ -129,21 +136,24 @@ expect_frame_centred() {
     fail "the $1 dialog's frame at ($FRAME_X, $FRAME_Y), $FRAME_WIDTH x $FRAME_HEIGHT, is not centred on the screen"
   [ "$TOP" -gt 0 ] || fail "the $1 dialog has no title bar: $(xprop -id "$dialog" _NET_FRAME_EXTENTS)"
 }
-
 frame_centred() {
   frame_geometry "$1"
   centred "$FRAME_X" "$FRAME_Y" "$FRAME_WIDTH" "$FRAME_HEIGHT"
 }
 
-# wait_for_exit SECONDS WHY: the game ends within the time, with status 0.
+# wait_for_exit WHY: the game ends, with status 0.
 wait_for_exit() {
   local status=0
-  for _ in $(seq $(($1 * 50))); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.02
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the game still runs $1 s after $2"
+  eventually exited || fail "the game still runs $kWait s after $1"
   wait "$pid" || status=$?
   pid=
-  [ "$status" = 0 ] || fail "the game ended with status $status after $2"
+  [ "$status" = 0 ] || fail "the game ended with status $status after $1"
+}
+exited() { ! kill -0 "$pid" 2>/dev/null; }
+
+# quit_from_result: Quit on the result dialog that Esc has opened ends the game.
+quit_from_result() {
+  find_window Result
+  click_button "$window" 60 80  # Quit
+  wait_for_exit "Quit"
 }

@@ -2,8 +2,9 @@
 // end-to-end test's): its window messages reach the game's seam in the game's
 // codes; the dialogs are owned by it, behave as dialogs and hand the keys back
 // to it; a change of the monitor's scale resizes it where Windows suggests;
-// after ticks that put only their damage on the screen, and a key that clears
-// the battlefield while the game is paused, the window shows exactly the canvas.
+// and at any scale, after ticks that put only their damage on the screen and
+// a key that clears the battlefield while the game is paused, the window
+// shows exactly the canvas, in its true colours and upright.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -12,7 +13,7 @@
 #include "core/colours.h"
 #include "support/seam_lines.h"
 #include "windows/battlefield_window.h"
-#include "windows/dpi.h"
+#include "windows/scaled_picture.h"
 
 namespace {
 
@@ -86,24 +87,6 @@ TEST(BattlefieldWindowTest, EachMessageReachesItsHandlerWithTheGamesCode) {
          b.send(WM_RBUTTONUP, MK_LBUTTON, at(50, 60));
        },
        "move 300 200\n1 move 3 -5 -7\n1 down 1 50 60\n1 up 2 50 60\n"},
-      {"the result's Back",
-       [](Battlefield& b) {
-         b.send(WM_CHAR, VK_ESCAPE);
-         click(dynamic_cast<DialogWindow&>(b.frm.frm_winlose()), L"Back");
-       },
-       "key 27\n1 back\n"},
-      {"the help's Close",
-       [](Battlefield& b) {
-         b.send(WM_KEYDOWN, VK_F1);
-         click(dynamic_cast<DialogWindow&>(b.frm.frm_help()), L"Close");
-       },
-       "keydown 112\n1 close\n"},
-      {"Quit",
-       [](Battlefield& b) {
-         b.send(WM_CHAR, VK_ESCAPE);
-         click(dynamic_cast<DialogWindow&>(b.frm.frm_winlose()), L"Quit");
-       },
-       "key 27\n0 end quit\n"},
   });
 }
 
@@ -118,33 +101,56 @@ TEST(BattlefieldWindowTest, TheMouseIsCapturedWhileAnyButtonIsHeld) {
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
+// Each way out of a dialog: what it leaves shown, running and set, what the
+// seam records of it, and the keys back on the battlefield once it has gone.
 TEST(BattlefieldWindowTest, TheDialogsAreOwnedByItAndOnlyTheirButtonsRunHandlers) {
-  Battlefield b;
-  b.send(WM_CHAR, VK_ESCAPE);
-  auto& result = dynamic_cast<DialogWindow&>(b.frm.frm_winlose());
-  EXPECT_EQ(GetWindow(result.hwnd(), GW_OWNER), b.frm.hwnd()) << "so it stays above the battlefield";
-  EXPECT_EQ(GetFocus(), button(result, L"Quit")) << "the first button takes the focus";
-
-  pressInDialog(b.frm, GetFocus(), VK_ESCAPE);
-  EXPECT_TRUE(result.shown()) << "Esc does nothing in a dialog";
-  SendMessageW(result.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  EXPECT_FALSE(result.shown()) << "the close button hides it";
-  EXPECT_FALSE(b.frm.timerEnabled()) << "and runs no handler";
-
-  b.send(WM_CHAR, VK_ESCAPE);
-  SetFocus(button(result, L"Back"));
-  pressInDialog(b.frm, GetFocus(), VK_RETURN);
-  EXPECT_TRUE(!result.shown() && b.frm.timerEnabled()) << "Enter presses the button with the focus: Back";
-
-  b.send(WM_CHAR, VK_ESCAPE);
-  SetFocus(button(result, L"Next level"));
-  pressInDialog(b.frm, GetFocus(), VK_SPACE);
-  EXPECT_TRUE(!result.shown() && b.frm.timerEnabled() && b.frm.Tag() == "1") << "Space presses it too: Next level";
-
-  b.send(WM_CHAR, VK_ESCAPE);
-  EXPECT_EQ(GetFocus(), button(result, L"Quit")) << "every showing starts on the first button, not on Next level";
-  pressInDialog(b.frm, GetFocus(), VK_SPACE);
-  EXPECT_EQ(b.quit.exitStatus, 0) << "Quit ends the game with status 0";
+  const struct {
+    const char* what;
+    bool help;              // F1's dialog, or Esc's
+    const wchar_t* button;  // given the focus and pressed with the key; none: the title bar's close
+    WPARAM key;
+    bool shown, timer;
+    const char* tag;
+    std::optional<int> exitStatus;
+    const char* recorded;
+  } cases[] = {
+      {"Esc does nothing in a dialog", false, L"Quit", VK_ESCAPE, true, false, "0", {}, ""},
+      {"the close button hides it and runs no handler", false, nullptr, 0, false, false, "0", {}, ""},
+      {"Enter presses the button with the focus", false, L"Back", VK_RETURN, false, true, "0", {}, "back\n"},
+      {"Space presses it too", false, L"Next level", VK_SPACE, false, true, "1", {}, "next\n"},
+      {"Quit ends the game with status 0", false, L"Quit", VK_SPACE, true, false, "0", 0, "0 end quit\n"},
+      {"the help's Close", true, L"Close", VK_SPACE, false, true, "0", {}, "close\n"},
+      {"the help's close button", true, nullptr, 0, false, false, "0", {}, ""},
+  };
+  for (const auto& c : cases) {
+    Battlefield b;
+    b.frm.show();
+    const auto open = [&] { b.send(c.help ? WM_KEYDOWN : WM_CHAR, c.help ? VK_F1 : VK_ESCAPE); };
+    open();
+    HelpDialog& shown = c.help ? b.frm.frm_help() : b.frm.frm_winlose();
+    auto& dialog = dynamic_cast<DialogWindow&>(shown);
+    const HWND first = button(dialog, c.help ? L"Close" : L"Quit");
+    EXPECT_EQ(GetWindow(dialog.hwnd(), GW_OWNER), b.frm.hwnd()) << "so it stays above the battlefield";
+    ASSERT_EQ(GetForegroundWindow(), dialog.hwnd()) << c.what;
+    EXPECT_EQ(GetFocus(), first) << c.what << ": the first button takes the focus";
+    const SeamLines lines(b.frm.seam());
+    if (c.button) {
+      SetFocus(button(dialog, c.button));
+      pressInDialog(b.frm, GetFocus(), c.key);
+    } else {
+      SendMessageW(dialog.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    EXPECT_EQ(dialog.shown(), c.shown) << c.what;
+    EXPECT_EQ(b.frm.timerEnabled(), c.timer) << c.what;
+    EXPECT_EQ(b.frm.Tag(), c.tag) << c.what;
+    EXPECT_EQ(b.quit.exitStatus, c.exitStatus) << c.what;
+    EXPECT_EQ(lines.since(), c.recorded) << c.what;
+    if (c.shown) continue;
+    EXPECT_EQ(GetForegroundWindow(), b.frm.hwnd()) << c.what << ": the keys back on the battlefield";
+    EXPECT_EQ(GetFocus(), b.frm.hwnd()) << c.what;
+    open();
+    EXPECT_EQ(GetFocus(), first) << c.what << ": every showing starts on the first button";
+  }
 }
 
 TEST(BattlefieldWindowTest, WhileAReplayIsWatchedThePlayersKeysGoToTheWatcherAndNothingToTheGame) {
@@ -169,38 +175,17 @@ TEST(BattlefieldWindowTest, WhileAReplayIsWatchedThePlayersKeysGoToTheWatcherAnd
   EXPECT_EQ(watcher.periods, 1);
 }
 
-TEST(BattlefieldWindowTest, AHiddenDialogHandsTheKeysBackToTheBattlefield) {
-  const struct {
-    bool help;              // F1's dialog, or Esc's
-    const wchar_t* button;  // none: the title bar's close
-  } cases[] = {{false, L"Back"}, {true, L"Close"}, {true, nullptr}};
-  for (const auto& c : cases) {
-    Battlefield b;
-    b.frm.show();
-    b.send(c.help ? WM_KEYDOWN : WM_CHAR, c.help ? VK_F1 : VK_ESCAPE);
-    HelpDialog& shown = c.help ? b.frm.frm_help() : b.frm.frm_winlose();
-    auto& dialog = dynamic_cast<DialogWindow&>(shown);
-    ASSERT_EQ(GetForegroundWindow(), dialog.hwnd());
-    if (c.button) {
-      pressInDialog(b.frm, button(dialog, c.button), VK_SPACE);
-    } else {
-      SendMessageW(dialog.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    }
-    ASSERT_FALSE(dialog.shown());
-    EXPECT_EQ(GetForegroundWindow(), b.frm.hwnd()) << (c.button ? "a button" : "the title bar's close");
-    EXPECT_EQ(GetFocus(), b.frm.hwnd());
-  }
-}
-
 // Dragged onto a monitor of another scale, the window takes the size of
-// that scale at the place Windows suggests, and the pointer still reaches
-// the battlefield pixel under it.
-TEST(BattlefieldWindowTest, AChangeOfScaleResizesTheWindowWhereWindowsSuggests) {
+// that scale at the place Windows suggests, the pointer still reaches the
+// battlefield pixel under it, and after ticks that put only their damage on
+// the screen each device pixel shows its battlefield pixel's true colour.
+TEST(BattlefieldWindowTest, AtEachScaleTheWindowSitsWhereWindowsSuggestsAndShowsTheCanvas) {
   struct Case {
     int dpi, width, height, pointerX, pointerY;  // device pixels
     const char* recorded;
   } const cases[] = {{144, 1085, 977, 151, 76, "move 100 50\n"}, {96, 723, 651, 200, 100, "move 200 100\n"}};
   Battlefield b;
+  b.frm.show();
   const SeamLines lines(b.frm.seam());
   for (const Case& c : cases) {
     const RECT suggested{40, 30, 140, 130};  // its place; the size is the window's own
@@ -212,41 +197,39 @@ TEST(BattlefieldWindowTest, AChangeOfScaleResizesTheWindowWhereWindowsSuggests) 
                                                << shown.right << ", " << shown.bottom;
     b.send(WM_MOUSEMOVE, 0, at(c.pointerX, c.pointerY));
     EXPECT_TRUE(lines.since().ends_with(c.recorded)) << c.dpi << " DPI: " << lines.since();
-  }
-}
 
-TEST(BattlefieldWindowTest, AfterTicksThatShowOnlyTheirDamageTheWindowShowsTheCanvas) {
-  Battlefield b;
-  b.frm.show();
-  UpdateWindow(b.frm.hwnd());
-  for (int tick = 1; tick <= 300; ++tick) {
-    b.frm.timerDue();
     UpdateWindow(b.frm.hwnd());
-  }
-  // With the timer off no tick shows the clearing: the key itself must.
-  b.send(WM_CHAR, 'p');
-  b.send(WM_CHAR, VK_RETURN);
-  UpdateWindow(b.frm.hwnd());
-  const int width = Canvas::kWidth, height = Canvas::kHeight;
-  ASSERT_EQ(GetDpiForWindow(b.frm.hwnd()), static_cast<UINT>(dpi_scaling::kBase));
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  const HDC window = GetDC(b.frm.hwnd()), copy = CreateCompatibleDC(window);
-  const HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  SelectObject(copy, bitmap);
-  BitBlt(copy, 0, 0, width, height, window, 0, 0, SRCCOPY);
-  GdiFlush();
-  int differing = 0;
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const Colour c = b.frm.canvas().Point(static_cast<Single>(x), static_cast<Single>(y));
-      const DWORD expected = static_cast<DWORD>((c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF));
-      differing += (static_cast<const DWORD*>(bits)[y * width + x] & 0xFFFFFF) != expected;
+    for (int tick = 1; tick <= 150; ++tick) {
+      b.frm.timerDue();
+      UpdateWindow(b.frm.hwnd());
     }
+    // With the timer off no tick shows the clearing: the key itself must.
+    b.send(WM_CHAR, 'p');
+    b.send(WM_CHAR, VK_RETURN);
+    b.send(WM_CHAR, 'p');
+    UpdateWindow(b.frm.hwnd());
+    const auto& canvas = dynamic_cast<const Canvas&>(b.frm.canvas());
+    const ScaledPicture scale(canvas, c.dpi);
+    // A top-down 32-bit DIB: each pixel reads 0x00RRGGBB.
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), c.width, -c.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HDC window = GetDC(b.frm.hwnd()), copy = CreateCompatibleDC(window);
+    const HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, c.width, c.height, window, 0, 0, SRCCOPY);
+    GdiFlush();
+    int differing = 0;
+    for (int y = 0; y < c.height; ++y) {
+      for (int x = 0; x < c.width; ++x) {
+        const Colour p = canvas.Point(static_cast<Single>(scale.fieldPixel(x)), static_cast<Single>(scale.fieldPixel(y)));
+        const DWORD expected = static_cast<DWORD>((p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF));
+        differing += (static_cast<const DWORD*>(bits)[y * c.width + x] & 0xFFFFFF) != expected;
+      }
+    }
+    EXPECT_EQ(differing, 0) << c.dpi << " DPI";
+    DeleteDC(copy);
+    DeleteObject(bitmap);
+    ReleaseDC(b.frm.hwnd(), window);
   }
-  EXPECT_EQ(differing, 0);
-  DeleteDC(copy);
-  DeleteObject(bitmap);
-  ReleaseDC(b.frm.hwnd(), window);
 }
