@@ -115,12 +115,12 @@ TEST(BattlefieldWindowTest, TheDialogsAreOwnedByItAndOnlyTheirButtonsRunHandlers
     const char* recorded;
   } cases[] = {
       {"Esc does nothing in a dialog", false, L"Quit", VK_ESCAPE, true, false, "0", {}, ""},
-      {"the close button hides it and runs no handler", false, nullptr, 0, false, false, "0", {}, ""},
+      {"the close button only hides it", false, nullptr, 0, false, false, "0", {}, "hideresult\n"},
       {"Enter presses the button with the focus", false, L"Back", VK_RETURN, false, true, "0", {}, "back\n"},
       {"Space presses it too", false, L"Next level", VK_SPACE, false, true, "1", {}, "next\n"},
       {"Quit ends the game with status 0", false, L"Quit", VK_SPACE, true, false, "0", 0, "0 end quit\n"},
       {"the help's Close", true, L"Close", VK_SPACE, false, true, "0", {}, "close\n"},
-      {"the help's close button", true, nullptr, 0, false, false, "0", {}, ""},
+      {"the help's close button", true, nullptr, 0, false, false, "0", {}, "hidehelp\n"},
   };
   for (const auto& c : cases) {
     Battlefield b;
