@@ -81,6 +81,8 @@ TEST(ReplayFormatTest, ABadReplayIsRefusedWithOneLineThatNamesTheLine) {
       {kHeader + "5 end quit\n6 move 1 2\n", "r.txt line 8: nothing follows the end"},
       {kHeader + "0 seed 7\n", "r.txt line 7: a replay starts with '0 seed STATE' and '0 enemies N', once each"},
       {kHeader + "5 end later\n", "r.txt line 7: end takes quit, closed or stopped"},
+      {kHeader + "5 end\n", "r.txt line 7: end takes one value"},
+      {"brassmoor-replay 1\ngame 0.1.0\nedition Linux\ndate d\n0 seed 7\n0 enemies 51\n", "r.txt line 6: enemies takes 0 to 50"},
   };
   for (const auto& c : cases) {
     try {

@@ -68,13 +68,13 @@ TEST(InputHandlersTest, KeysAndButtonsToggleTheirDialogTheTimerAndTheArrows) {
       {"each key looks only at its own dialog",
        [](OffscreenGame& g) { g.game.Form_KeyPress(kEscAscii); g.game.Form_KeyDown(kF1Key); g.game.Form_KeyDown(kF1Key); },
        {true, false, true, kNoneHeld}},
-      {"p pauses, and touches no arrow", [](OffscreenGame& g) { holdArrows(g.game); g.game.Form_KeyPress(kLowerPAscii); },
+      {"p pauses, and touches no arrow", [](OffscreenGame& g) { holdArrows(g.game); g.game.Form_KeyPress('p'); },
        {false, false, false, kAllHeld}},
       {"P resumes what p paused",
-       [](OffscreenGame& g) { g.game.Form_KeyPress(kLowerPAscii); g.game.Form_KeyPress(kUpperPAscii); },
+       [](OffscreenGame& g) { g.game.Form_KeyPress('p'); g.game.Form_KeyPress('P'); },
        {false, false, true, kNoneHeld}},
       {"P under the result only runs the timer",
-       [](OffscreenGame& g) { g.game.Form_KeyPress(kEscAscii); g.game.Form_KeyPress(kUpperPAscii); },
+       [](OffscreenGame& g) { g.game.Form_KeyPress(kEscAscii); g.game.Form_KeyPress('P'); },
        {true, false, true, kNoneHeld}},
       {"Back", [](OffscreenGame& g) { g.game.Form_KeyPress(kEscAscii); frm_winlose::Command1_Click(g.frame); },
        {false, false, true, kNoneHeld}},
@@ -106,7 +106,7 @@ TEST(InputHandlersTest, EscShowsTheCountsAsTheyAreAtEachOpening) {
 TEST(InputHandlersTest, EnterClearsTheCanvasEvenWhilePaused) {
   OffscreenGame g;
   g.frame.picture().Line(10, 10, 60, 10, kTankBlack);
-  g.game.Form_KeyPress(kLowerPAscii);
+  g.game.Form_KeyPress('p');
   g.game.Form_KeyPress(kEnterAscii);
   for (int x = 10; x <= 60; ++x) EXPECT_EQ(g.frame.picture().Point(x, 10), kWhite) << x;
 }
