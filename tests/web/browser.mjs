@@ -9,6 +9,8 @@ import puppeteer from 'puppeteer-core';
 
 import { serve } from '../../scripts/serve_web.mjs';
 
+import { stillClock } from './still_clock.mjs';
+
 const kChromiumFlags = [
   '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', '--disable-features=Translate,MediaRouter',
@@ -22,36 +24,13 @@ export const kTickMs = 25;  // the tick's period, as the page times it
 // A touch phone in portrait.
 export const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 
-// Installed in a page before its scripts run: its clock stands still, and a
-// delay runs out only when the test moves the clock on, so a page plays the
-// same ticks between the same inputs at every run, however busy the machine.
-// A timer of no delay still runs at once.
-function stillClock() {
-  const [realSetTimeout, realClearTimeout] = [setTimeout, clearTimeout];
-  let now = 0;  // whole milliseconds, so that a move by ticks lands on each tick exactly
-  let nextId = -1;  // apart from the browser's own timers, which count up from 1
-  const waiting = new Map();
-  performance.now = () => now;
-  globalThis.setTimeout = (run, ms = 0, ...args) => {
-    if (!(ms > 0)) return realSetTimeout(run, ms, ...args);
-    waiting.set(nextId, { at: now + ms, run: () => run(...args) });
-    return nextId--;
-  };
-  globalThis.clearTimeout = (id) => (waiting.delete(id) || realClearTimeout(id));
-  // Runs every timer that falls due within the next `ms`, in order, each at
-  // its time; of two due at once, the one set first, as a browser runs them.
-  globalThis.moveClockOn = (ms) => {
-    const end = now + ms;
-    for (;;) {
-      const [id, first] = [...waiting].reduce((a, b) => (b[1].at < a[1].at ? b : a), [0, { at: Infinity }]);
-      if (first.at > end) break;
-      waiting.delete(id);
-      now = first.at;
-      first.run();
-    }
-    now = end;
-  };
-}
+// Installed in a page before its scripts run: its clock stands still, and
+// only the test moves it on.
+const kStillPage = `(() => {
+  const clock = (${stillClock})(globalThis);
+  [performance.now, globalThis.setTimeout, globalThis.clearTimeout] = [clock.now, clock.setTimeout, clock.clearTimeout];
+  globalThis.moveClockOn = (ms) => clock.moveOn(ms);
+})()`;
 
 // The release's page; and the test page, the same page whose game also has
 // the hooks that tests call as brassmoor.test, and is brassmoor at the console.
@@ -97,7 +76,7 @@ export async function openBrowser({ folder = webBuild } = {}) {
       const errors = [], uncaught = [];
       page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
       page.on('pageerror', (error) => [errors, uncaught].forEach((list) => list.push(String(error))));
-      if (still) await page.evaluateOnNewDocument(stillClock);
+      if (still) await page.evaluateOnNewDocument(kStillPage);
       await prepare?.(page);
       await page.goto(url);
       if (ready) await gameReady(page);
