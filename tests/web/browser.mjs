@@ -39,9 +39,49 @@ export const testPage = path.join(webBuild, 'test');
 
 // Resolves once the page's game is ready: "Loading…" has gone.
 export const gameReady = (page) => page.waitForFunction(() => document.getElementById('status').hidden);
+// The one sentence a page that cannot go on shows in place of the game.
+export async function failure(page) {
+  await page.waitForSelector('#status.failed', { visible: true });
+  return page.$eval('#status', (p) => p.textContent);
+}
 // An element's box on the page, and its middle.
 export const rect = (page, selector) => page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
 export const middle = (r) => [r.x + r.width / 2, r.y + r.height / 2];
+
+// A dialog's control by its name in the game's tables, as `dialog.control`;
+// any other selector as it is.
+export const control = (name) => name.replace(/^(\w+)\.(\w+)$/, '#$1 [data-control="$2"]');
+
+// What a step of `play` does: a word, then what it acts on.
+const kSteps = {
+  key: (page, key) => page.keyboard.press(key),
+  keys: async (page, keys) => {
+    for (const key of keys.split(' ')) await page.keyboard.press(key);
+  },
+  keydown: (page, key) => page.keyboard.down(key),
+  keyup: (page, key) => page.keyboard.up(key),
+  mousedown: (page, button = 'left') => page.mouse.down({ button }),
+  mouseup: (page, button = 'left') => page.mouse.up({ button }),
+  click: (page, name) => page.click(control(name)),
+  focus: (page, selector) => page.focus(selector),
+};
+
+// Plays a list of steps on an opened page, as a player would: a number runs
+// so many ticks of a still page; [x, y] moves the mouse to that point of the
+// battlefield; a function is called; a string is a word of kSteps and what it
+// acts on, such as 'key Escape', 'keys p Enter' or 'click frm_winlose.Command1'.
+export async function play({ page, ticks }, steps) {
+  const field = await rect(page, '#frm');
+  for (const step of steps) {
+    if (typeof step === 'number') await ticks(step);
+    else if (typeof step === 'function') await step();
+    else if (Array.isArray(step)) await page.mouse.move(field.x + step[0], field.y + step[1]);
+    else {
+      const [, word, what] = step.match(/^(\w+) ?(.*)$/);
+      await kSteps[word](page, what || undefined);
+    }
+  }
+}
 
 // folder: what the server serves; serve(folder) later serves another on the same address.
 export async function openBrowser({ folder = webBuild } = {}) {
