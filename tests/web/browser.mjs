@@ -54,22 +54,32 @@ export const control = (name) => name.replace(/^(\w+)\.(\w+)$/, '#$1 [data-contr
 
 // What a step of `play` does: a word, then what it acts on.
 const kSteps = {
-  key: (page, key) => page.keyboard.press(key),
-  keys: async (page, keys) => {
-    for (const key of keys.split(' ')) await page.keyboard.press(key);
+  // Each key in turn; 'Shift+Tab' holds Shift over the Tab.
+  key: async (page, keys) => {
+    for (const key of keys.split(' ')) {
+      const [pressed, ...held] = key.split('+').reverse();
+      for (const name of held) await page.keyboard.down(name);
+      await page.keyboard.press(pressed);
+      for (const name of held) await page.keyboard.up(name);
+    }
   },
   keydown: (page, key) => page.keyboard.down(key),
   keyup: (page, key) => page.keyboard.up(key),
   mousedown: (page, button = 'left') => page.mouse.down({ button }),
   mouseup: (page, button = 'left') => page.mouse.up({ button }),
+  mouseclick: async (page) => {
+    await page.mouse.down();
+    await page.mouse.up();
+  },
   click: (page, name) => page.click(control(name)),
+  tap: (page, name) => page.tap(control(name)),
   focus: (page, selector) => page.focus(selector),
 };
 
 // Plays a list of steps on an opened page, as a player would: a number runs
 // so many ticks of a still page; [x, y] moves the mouse to that point of the
 // battlefield; a function is called; a string is a word of kSteps and what it
-// acts on, such as 'key Escape', 'keys p Enter' or 'click frm_winlose.Command1'.
+// acts on, such as 'key Escape', 'key p Shift+Tab' or 'click frm_winlose.Command1'.
 export async function play({ page, ticks }, steps) {
   const field = await rect(page, '#frm');
   for (const step of steps) {

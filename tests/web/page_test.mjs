@@ -20,15 +20,15 @@ test('each key, button and dialog click reaches its handler with the game\'s cod
   // A dialog takes the keys, and the battlefield losing them lets go of every arrow.
   const letGo = 'keyup 37,keyup 38,keyup 39,keyup 40';
   const cases = [
-    ['the arrows and F1', ['keys ArrowLeft ArrowUp ArrowRight ArrowDown', 'keydown F1'],
+    ['the arrows and F1', ['key ArrowLeft ArrowUp ArrowRight ArrowDown', 'keydown F1'],
       `keydown 37,keyup 37,keydown 38,keyup 38,keydown 39,keyup 39,keydown 40,keyup 40,keydown 112,${letGo}`],
     ['the help\'s Close', ['click frm_help.Command1'], 'close'],
-    ['the characters', ['focus #frm', 'keys p P Enter x'], 'key 112,key 80,key 13'],
-    ['the buttons, in battlefield pixels', [[100.5, 120.5], 'mousedown', 'mouseup', 'mousedown right', 'mouseup right'],
+    ['the characters', ['focus #frm', 'key p P Enter x'], 'key 112,key 80,key 13'],
+    ['the buttons, in battlefield pixels', [[100.5, 120.5], 'mouseclick', 'mousedown right', 'mouseup right'],
       'move 100 120,down 1 100 120,up 1 100 120,down 2 100 120,up 2 100 120'],
     ['the result\'s Back and Next level', ['key Escape', 'click frm_winlose.Command1', 'key Escape', 'click frm_winlose.Command2'],
       `key 27,${letGo},back,key 27,${letGo},next`],
-    ['Esc inside a dialog is the dialog\'s', ['key Escape', 'key Escape', 'click frm_winlose.Command1'], `key 27,${letGo},back`],
+    ['Esc inside a dialog is the dialog\'s', ['key Escape Escape', 'click frm_winlose.Command1'], `key 27,${letGo},back`],
     ['the title bar\'s close only hides the dialog', ['key Escape', 'click #frm_winlose .close'], `key 27,${letGo},hideresult`],
   ];
   for (const [what, steps, calls] of cases) {
@@ -79,7 +79,7 @@ test('the page never scrolls, whatever has the focus, in a window smaller than t
   const where = () => played.page.evaluate(() => [scrollX, scrollY, document.getElementById('frm').getBoundingClientRect().top]);
   const start = await where();
   // With the focus in Result, then back on the battlefield.
-  const places = [['key Escape', 'keys ArrowDown ArrowDown PageDown End ArrowRight'], ['click frm_winlose.Command1', 'keys Space PageDown End ArrowDown']];
+  const places = [['key Escape ArrowDown ArrowDown PageDown End ArrowRight'], ['click frm_winlose.Command1', 'key Space PageDown End ArrowDown']];
   for (const steps of places) {
     await play(played, steps);
     await played.page.mouse.wheel({ deltaY: 400 });

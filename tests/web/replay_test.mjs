@@ -119,7 +119,7 @@ test('"Copy link" gives a link that plays the game to its end in a fresh page, t
 
   const opened = await chromium.open(undefined, { url: link, ready: false });
   await opened.page.waitForSelector('#playback:not([hidden])');
-  await play(opened, ['key ArrowDown', 'key Escape', [100, 100], 'mousedown', 'mouseup']);
+  await play(opened, ['key ArrowDown Escape', [100, 100], 'mouseclick']);
   assert.equal(await watchedToTheEnd(opened.page), kOver);
   assert.deepEqual(opened.errors, []);
   await opened.page.close();
