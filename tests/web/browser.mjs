@@ -72,7 +72,6 @@ const kSteps = {
     await page.mouse.up();
   },
   click: (page, name) => page.click(control(name)),
-  tap: (page, name) => page.tap(control(name)),
   focus: (page, selector) => page.focus(selector),
 };
 

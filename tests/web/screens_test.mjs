@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { browserForFile, kPhone, middle, recorder, rect, showPng, testPage } from './browser.mjs';
+import { browserForFile, control, kPhone, middle, recorder, rect, showPng, testPage } from './browser.mjs';
 
 // Each screen, and where the touch controls show on it: under the
 // battlefield, beside it, or (with a mouse) none.
@@ -110,14 +110,14 @@ test('on a phone each command button sends its key, and Back and Close work by t
     const still = () => page.evaluate(() => [scrollX, scrollY, visualViewport.scale, visualViewport.offsetTop, getSelection().toString()]);
     assert.deepEqual(await still(), [0, 0, 1, 0, ''], `${name}: at rest`);
     const recorded = await recorder(page);
+    const command = (key) => `#commands [data-key="${key}"]`;
     const taps = [
-      ['#commands [data-key="Escape"]', ['key 27', ...letGo]], ['#frm_winlose [data-control="Command1"]', ['back']],
-      ['#commands [data-key="F1"]', ['keydown 112', ...letGo, 'keyup 112']], ['#frm_help [data-control="Command1"]', ['close']],
-      ['#commands [data-key="p"]', ['key 112']], ['#commands [data-key="Enter"]', ['key 13']],
+      [command('Escape'), ['key 27', ...letGo]], ['frm_winlose.Command1', ['back']], [command('F1'), ['keydown 112', ...letGo, 'keyup 112']],
+      ['frm_help.Command1', ['close']], [command('p'), ['key 112']], [command('Enter'), ['key 13']],
     ];
-    for (const [control, calls] of taps) {
-      await page.touchscreen.tap(...middle(await rect(page, control)));
-      assert.deepEqual(await recorded(), calls, `${name}: ${control}`);
+    for (const [button, calls] of taps) {
+      await page.tap(control(button));
+      assert.deepEqual(await recorded(), calls, `${name}: ${button}`);
     }
 
     // A swipe over the battlefield, one over the pad, and a long press on a caption.
