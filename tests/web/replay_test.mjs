@@ -74,7 +74,10 @@ async function watchFile(page, file) {
 }
 
 // The newest of the page's kept games.
-const newestKept = (page) => page.evaluate(async () => (await (await (await import('./replays.js')).openReplays()).all())[0]);
+const newestKept = (page) => page.evaluate(async () => {
+  const { openReplays } = await import('./replays.js');
+  return (await (await openReplays()).all())[0];
+});
 
 test('the game quit is kept among the last twenty, whole, and listed on the end screen', async () => {
   const { page } = played;
@@ -84,14 +87,14 @@ test('the game quit is kept among the last twenty, whole, and listed on the end 
   const game = await newestKept(page);
   assert.match(game.text, /\nedition the web\n[^]*end quit\n$/);
   assert.deepEqual([game.finished, game.text], [true, await page.evaluate(() => brassmoor.recording())], 'the ended game, as recorded');
-  const kept = await page.evaluate(async () => {
+  const [count, newest, kKeptGames] = await page.evaluate(async () => {
     const { openReplays, kKeptGames } = await import('./replays.js');
     const replays = await openReplays();
     for (let i = 0; i <= kKeptGames; ++i) await replays.keep({ date: '', finished: false, text: `${i}` });
     const all = await replays.all();
     return [all.length, all[0].text, kKeptGames];
   });
-  assert.deepEqual(kept, [kept[2], String(kept[2]), kept[2]], 'the newest of the last twenty');
+  assert.deepEqual([count, newest], [kKeptGames, String(kKeptGames)], 'the newest of the last twenty');
 });
 
 test('"Save replay" downloads a file named by date and time, which brassmoor-sim plays holding every check', async () => {
