@@ -9,6 +9,8 @@ import puppeteer from 'puppeteer-core';
 
 import { serve } from '../../scripts/serve_web.mjs';
 
+import { stillClock } from './still_clock.mjs';
+
 const kChromiumFlags = [
   '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', '--disable-features=Translate,MediaRouter',
@@ -22,36 +24,13 @@ export const kTickMs = 25;  // the tick's period, as the page times it
 // A touch phone in portrait.
 export const kPhone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
 
-// Installed in a page before its scripts run: its clock stands still, and a
-// delay runs out only when the test moves the clock on, so a page plays the
-// same ticks between the same inputs at every run, however busy the machine.
-// A timer of no delay still runs at once.
-function stillClock() {
-  const [realSetTimeout, realClearTimeout] = [setTimeout, clearTimeout];
-  let now = 0;  // whole milliseconds, so that a move by ticks lands on each tick exactly
-  let nextId = -1;  // apart from the browser's own timers, which count up from 1
-  const waiting = new Map();
-  performance.now = () => now;
-  globalThis.setTimeout = (run, ms = 0, ...args) => {
-    if (!(ms > 0)) return realSetTimeout(run, ms, ...args);
-    waiting.set(nextId, { at: now + ms, run: () => run(...args) });
-    return nextId--;
-  };
-  globalThis.clearTimeout = (id) => (waiting.delete(id) || realClearTimeout(id));
-  // Runs every timer that falls due within the next `ms`, in order, each at
-  // its time; of two due at once, the one set first, as a browser runs them.
-  globalThis.moveClockOn = (ms) => {
-    const end = now + ms;
-    for (;;) {
-      const [id, first] = [...waiting].reduce((a, b) => (b[1].at < a[1].at ? b : a), [0, { at: Infinity }]);
-      if (first.at > end) break;
-      waiting.delete(id);
-      now = first.at;
-      first.run();
-    }
-    now = end;
-  };
-}
+// Installed in a page before its scripts run: its clock stands still, and
+// only the test moves it on.
+const kStillPage = `(() => {
+  const clock = (${stillClock})(globalThis);
+  [performance.now, globalThis.setTimeout, globalThis.clearTimeout] = [clock.now, clock.setTimeout, clock.clearTimeout];
+  globalThis.moveClockOn = (ms) => clock.moveOn(ms);
+})()`;
 
 // The release's page; and the test page, the same page whose game also has
 // the hooks that tests call as brassmoor.test, and is brassmoor at the console.
@@ -60,9 +39,58 @@ export const testPage = path.join(webBuild, 'test');
 
 // Resolves once the page's game is ready: "Loading…" has gone.
 export const gameReady = (page) => page.waitForFunction(() => document.getElementById('status').hidden);
+// The one sentence a page that cannot go on shows in place of the game.
+export async function failure(page) {
+  await page.waitForSelector('#status.failed', { visible: true });
+  return page.$eval('#status', (p) => p.textContent);
+}
 // An element's box on the page, and its middle.
 export const rect = (page, selector) => page.$eval(selector, (e) => e.getBoundingClientRect().toJSON());
 export const middle = (r) => [r.x + r.width / 2, r.y + r.height / 2];
+
+// A dialog's control by its name in the game's tables, as `dialog.control`;
+// any other selector as it is.
+export const control = (name) => name.replace(/^(\w+)\.(\w+)$/, '#$1 [data-control="$2"]');
+
+// What a step of `play` does: a word, then what it acts on.
+const kSteps = {
+  // Each key in turn; 'Shift+Tab' holds Shift over the Tab.
+  key: async (page, keys) => {
+    for (const key of keys.split(' ')) {
+      const [pressed, ...held] = key.split('+').reverse();
+      for (const name of held) await page.keyboard.down(name);
+      await page.keyboard.press(pressed);
+      for (const name of held) await page.keyboard.up(name);
+    }
+  },
+  keydown: (page, key) => page.keyboard.down(key),
+  keyup: (page, key) => page.keyboard.up(key),
+  mousedown: (page, button = 'left') => page.mouse.down({ button }),
+  mouseup: (page, button = 'left') => page.mouse.up({ button }),
+  mouseclick: async (page) => {
+    await page.mouse.down();
+    await page.mouse.up();
+  },
+  click: (page, name) => page.click(control(name)),
+  focus: (page, selector) => page.focus(selector),
+};
+
+// Plays a list of steps on an opened page, as a player would: a number runs
+// so many ticks of a still page; [x, y] moves the mouse to that point of the
+// battlefield; a function is called; a string is a word of kSteps and what it
+// acts on, such as 'key Escape', 'key p Shift+Tab' or 'click frm_winlose.Command1'.
+export async function play({ page, ticks }, steps) {
+  const field = await rect(page, '#frm');
+  for (const step of steps) {
+    if (typeof step === 'number') await ticks(step);
+    else if (typeof step === 'function') await step();
+    else if (Array.isArray(step)) await page.mouse.move(field.x + step[0], field.y + step[1]);
+    else {
+      const [, word, what] = step.match(/^(\w+) ?(.*)$/);
+      await kSteps[word](page, what || undefined);
+    }
+  }
+}
 
 // folder: what the server serves; serve(folder) later serves another on the same address.
 export async function openBrowser({ folder = webBuild } = {}) {
@@ -97,7 +125,7 @@ export async function openBrowser({ folder = webBuild } = {}) {
       const errors = [], uncaught = [];
       page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
       page.on('pageerror', (error) => [errors, uncaught].forEach((list) => list.push(String(error))));
-      if (still) await page.evaluateOnNewDocument(stillClock);
+      if (still) await page.evaluateOnNewDocument(kStillPage);
       await prepare?.(page);
       await page.goto(url);
       if (ready) await gameReady(page);

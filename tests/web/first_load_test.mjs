@@ -1,11 +1,20 @@
 // The page's first load: still as it loads, each file asked for at once and
-// downloaded once, and kept in the back/forward cache.
+// downloaded once, and kept in the back/forward cache; and a page that cannot
+// load says what failed in one plain sentence, with no uncaught error.
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { gameReady, kPhone, withBrowser } from './browser.mjs';
+import { failure, gameReady, kPhone, webBuild, withBrowser } from './browser.mjs';
 
 const kDesktop = { width: 1350, height: 940 };
+
+// Answers a request for `file` with `answer(request)` and lets every other
+// one through, past any service worker's copy.
+const intercepting = (file, answer) => async (page) => {
+  await page.setBypassServiceWorker(true);
+  await page.setRequestInterception(true);
+  page.on('request', (request) => (new URL(request.url()).pathname === `/${file}` ? answer(request) : request.continue()));
+};
 
 const frames = (page) => page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
 
@@ -24,12 +33,7 @@ test('"Loading…" shows until the game is ready, and nothing moves as the page 
             globalThis.shifts = new PerformanceObserver((list) => shifted.push(...list.getEntries().map((e) => e.value)));
             shifts.observe({ type: 'layout-shift', buffered: true });
           });
-          await page.setBypassServiceWorker(true);
-          await page.setRequestInterception(true);
-          page.on('request', async (request) => {
-            if (request.url().endsWith('.wasm')) await held;
-            request.continue();
-          });
+          await intercepting('brassmoor.wasm', async (request) => request.continue(await held))(page);
         },
       });
       await page.waitForFunction(() => performance.getEntriesByName('first-contentful-paint').length > 0);
@@ -88,5 +92,24 @@ test('the first visit asks for every module and the WebAssembly at once, downloa
     await page.goto(`${chromium.address}manifest.webmanifest`);
     await page.goBack();
     assert.equal(await page.evaluate(() => globalThis.restored), true, 'back from the back/forward cache');
+  });
+});
+
+test('a page that cannot load says what failed in one sentence, and nothing goes uncaught', async () => {
+  const missing = (request) => request.respond({ status: 404, contentType: 'text/plain', body: 'Not found' });
+  await withBrowser({}, async (chromium) => {
+    const cases = [
+      { name: 'no WebAssembly', open: { prepare: intercepting('brassmoor.wasm', missing) }, says: /^Brassmoor could not load: the server answered 404 .*brassmoor\.wasm\.$/ },
+      { name: 'no game script', open: { prepare: intercepting('brassmoor.js', missing) }, says: /^Brassmoor could not load: its script brassmoor\.js did not load\.$/ },
+      { name: 'no page script', open: { prepare: intercepting('main.js', missing) }, says: /^Brassmoor could not load its scripts\.$/ },
+      { name: 'a bad seed', open: { url: `${chromium.address}?seed=-1` }, says: /^Brassmoor cannot start: \?seed= takes a whole number from 0 to 18446744073709551615, not '-1'\.$/ },
+      { name: 'opened as a file', open: { url: `file://${webBuild}/index.html` }, says: /from a file: serve .*make run-web/ },
+    ];
+    for (const { name, open, says } of cases) {
+      const { page, uncaught } = await chromium.open(undefined, { ...open, ready: false });
+      assert.match(await failure(page), says, name);
+      assert.deepEqual(uncaught, [], name);
+      await page.close();
+    }
   });
 });

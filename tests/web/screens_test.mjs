@@ -3,7 +3,7 @@
 import assert from 'node:assert/strict';
 import { test } from 'node:test';
 
-import { browserForFile, kPhone, middle, recorder, rect, showPng, testPage } from './browser.mjs';
+import { browserForFile, control, kPhone, middle, play, recorder, rect, showPng, testPage } from './browser.mjs';
 
 // Each screen, and where the touch controls show on it: under the
 // battlefield, beside it, or (with a mouse) none.
@@ -11,7 +11,8 @@ const kPhones = [
   { name: 'portrait', viewport: kPhone, touch: 'under' },
   { name: 'landscape', viewport: { ...kPhone, width: kPhone.height, height: kPhone.width, isLandscape: true }, touch: 'beside' },
 ];
-const kScreens = [...kPhones, { name: '1920 x 1080', viewport: { width: 1920, height: 1080 } }, { name: '800 x 600', viewport: { width: 800, height: 600 } }];
+const kScreens = [...kPhones, { name: 'small phone', viewport: { ...kPhone, width: 320, height: 568 }, touch: 'under' },
+  ...[[1920, 1080], [800, 600], [901, 761]].map(([width, height]) => ({ name: `${width} x ${height}`, viewport: { width, height } }))];
 const kTouchControls = ['Clear (Enter)', 'Down', 'Help (F1)', 'Left', 'Pause (P)', 'Right', 'Score (Esc)', 'Up'];
 const kField = { width: 723, height: 651 };
 
@@ -30,13 +31,12 @@ const readScreen = async (page) => showPng(page, await page.screenshot({ encodin
 // A battlefield pixel as a point of the page.
 const onField = (field, [x, y]) => [field.x + (x + 0.5) * (field.width / kField.width), field.y + (y + 0.5) * (field.height / kField.height)];
 
-test('on any screen the battlefield fits the window in its shape, sharply, in the game\'s own colours only, with the page\'s controls beside or under it and none over it: on a phone every touch control, with a mouse none, and the battlefield as large as fits', async () => {
+test('on any screen the battlefield fits the window in its shape, sharply, on whole pixels, in the game\'s own colours only, with the page\'s controls beside or under it and none over it: on a phone every touch control, with a mouse none, and the battlefield as large as fits; both dialogs sit over its centre, inside the window, on whole pixels, with every caption whole', async () => {
   for (const { name, viewport, touch } of kScreens) {
-    const { page, errors, ticks } = await chromium.open(viewport, { still: true });
-    await ticks(12);
-    await page.keyboard.press('p');  // a still picture to compare
+    const opened = await chromium.open(viewport, { still: true });
+    const { page, errors } = opened;
+    await play(opened, [12, 'key p']);  // a still picture to compare
     const field = await rect(page, '#frm');
-    assert.ok(inside(field, viewport), `${name}: the battlefield inside the window`);
     assert.ok(Math.abs(field.width / field.height - kField.width / kField.height) < 0.01, `${name}: its shape kept`);
     const controls = await touchControls(page);
     assert.deepEqual(controls.map(([caption]) => caption).sort(), touch ? kTouchControls : [], name);
@@ -60,6 +60,23 @@ test('on any screen the battlefield fits the window in its shape, sharply, in th
       return [...colours(shown.getImageData(x * dpr, y * dpr, width * dpr, height * dpr).data)].filter((c) => !own.has(c));
     }, field, viewport.deviceScaleFactor ?? 1);
     assert.deepEqual(strays, [], `${name}: colours on screen that the battlefield does not have`);
+    await play(opened, ['key F1', 'focus #frm', 'key Escape']);
+    for (const id of ['frm', 'frm_winlose', 'frm_help']) {
+      const box = await rect(page, `#${id}`);
+      assert.ok(inside(box, viewport) && Number.isInteger(box.left) && Number.isInteger(box.top), `${name}: ${id} inside the window, at ${box.left}, ${box.top}`);
+      if (id === 'frm') continue;
+      if (box.width <= field.width && box.height <= field.height) {
+        const [x, y] = middle(box), [fx, fy] = middle(field);
+        assert.ok(Math.abs(x - fx) <= 1 && Math.abs(y - fy) <= 1, `${name}: ${id} centred over the battlefield`);
+      }
+      const cut = await page.$$eval(`#${id} [data-control]`, (controls) => controls.filter((control) => {
+        const text = document.createRange();
+        text.selectNodeContents(control);
+        const [inner, outer] = [text.getBoundingClientRect(), control.getBoundingClientRect()];
+        return inner.left < outer.left - 0.5 || inner.right > outer.right + 0.5 || inner.top < outer.top - 0.5 || inner.bottom > outer.bottom + 0.5;
+      }).map((control) => control.textContent));
+      assert.deepEqual(cut, [], `${name}: ${id}'s captions whole`);
+    }
     assert.deepEqual(errors, [], name);
     await page.close();
   }
@@ -110,14 +127,14 @@ test('on a phone each command button sends its key, and Back and Close work by t
     const still = () => page.evaluate(() => [scrollX, scrollY, visualViewport.scale, visualViewport.offsetTop, getSelection().toString()]);
     assert.deepEqual(await still(), [0, 0, 1, 0, ''], `${name}: at rest`);
     const recorded = await recorder(page);
+    const command = (key) => `#commands [data-key="${key}"]`;
     const taps = [
-      ['#commands [data-key="Escape"]', ['key 27', ...letGo]], ['#frm_winlose [data-control="Command1"]', ['back']],
-      ['#commands [data-key="F1"]', ['keydown 112', ...letGo, 'keyup 112']], ['#frm_help [data-control="Command1"]', ['close']],
-      ['#commands [data-key="p"]', ['key 112']], ['#commands [data-key="Enter"]', ['key 13']],
+      [command('Escape'), ['key 27', ...letGo]], ['frm_winlose.Command1', ['back']], [command('F1'), ['keydown 112', ...letGo, 'keyup 112']],
+      ['frm_help.Command1', ['close']], [command('p'), ['key 112']], [command('Enter'), ['key 13']],
     ];
-    for (const [control, calls] of taps) {
-      await page.touchscreen.tap(...middle(await rect(page, control)));
-      assert.deepEqual(await recorded(), calls, `${name}: ${control}`);
+    for (const [button, calls] of taps) {
+      await page.tap(control(button));
+      assert.deepEqual(await recorded(), calls, `${name}: ${button}`);
     }
 
     // A swipe over the battlefield, one over the pad, and a long press on a caption.
@@ -187,36 +204,6 @@ test('a press of Fullscreen hands the keys back to the battlefield, so Space doe
     const [running, seen] = await page.evaluate((x, y) => [brassmoor.timerEnabled(), document.elementFromPoint(x, y)?.closest('dialog')?.id === 'frm_winlose'], x, y);
     assert.ok(running || seen, `lock ${lock}: never paused with no dialog in sight`);
     assert.equal(seen, dialog, `lock ${lock}`);
-    await page.close();
-  }
-});
-
-test('on any screen both dialogs sit over the battlefield\'s centre, inside the window, on whole pixels as the battlefield does, with every caption whole', async () => {
-  const viewports = [kPhones[0].viewport, kPhones[1].viewport, { ...kPhone, width: 320, height: 568 }, { width: 1920, height: 1080 }, { width: 901, height: 761 }];
-  for (const viewport of viewports) {
-    const { page } = await chromium.open(viewport);
-    await page.evaluate(() => {
-      brassmoor.keyDown(112);  // F1
-      document.getElementById('frm').dispatchEvent(new KeyboardEvent('keydown', { key: 'Escape', bubbles: true }));
-    });
-    const field = await rect(page, '#frm');
-    assert.ok(Number.isInteger(field.left) && Number.isInteger(field.top), `${viewport.width}: the battlefield at ${field.left}, ${field.top}`);
-    for (const dialog of ['frm_winlose', 'frm_help']) {
-      const box = await rect(page, `#${dialog}`);
-      assert.ok(inside(box, viewport), `${viewport.width}: ${dialog} inside the window`);
-      assert.ok(Number.isInteger(box.left) && Number.isInteger(box.top), `${viewport.width}: ${dialog} at ${box.left}, ${box.top}`);
-      if (box.width <= field.width && box.height <= field.height) {
-        const [x, y] = middle(box), [fx, fy] = middle(field);
-        assert.ok(Math.abs(x - fx) <= 1 && Math.abs(y - fy) <= 1, `${viewport.width}: ${dialog} centred over the battlefield`);
-      }
-      const cut = await page.$$eval(`#${dialog} [data-control]`, (controls) => controls.filter((control) => {
-        const text = document.createRange();
-        text.selectNodeContents(control);
-        const [inner, outer] = [text.getBoundingClientRect(), control.getBoundingClientRect()];
-        return inner.left < outer.left - 0.5 || inner.right > outer.right + 0.5 || inner.top < outer.top - 0.5 || inner.bottom > outer.bottom + 0.5;
-      }).map((control) => control.textContent));
-      assert.deepEqual(cut, [], `${viewport.width}: ${dialog}'s captions whole`);
-    }
     await page.close();
   }
 });

@@ -46,9 +46,7 @@ test('a port that is no port is refused in one line with status 2, before anythi
   const script = fileURLToPath(new URL('../../scripts/serve_web.mjs', import.meta.url));
   for (const port of ['abc', '80x', '-1', '65536', '']) {
     const run = spawnSync(process.execPath, [script, folder, port], { encoding: 'utf8', timeout: 10000 });
-    assert.equal(run.status, 2, port);
-    assert.equal(run.stderr, `serve_web: the port must be a whole number from 0 to 65535, not '${port}'\n`);
-    assert.equal(run.stdout, '');
+    assert.deepEqual([run.status, run.stderr, run.stdout], [2, `serve_web: the port must be a whole number from 0 to 65535, not '${port}'\n`, ''], port);
   }
 });
 
