@@ -4,6 +4,7 @@
 // together is the caption fit's); a fixed border and a title bar with close only.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -89,10 +90,8 @@ TEST(DialogsTest, TheTablesControlsInTabOrderAtTheirBoxesWhenTheCaptionsFit) {
       const dialog_layout::Control& tabled = layout->controls[i];
       const RECT box = boxOf(controls[i]);
       EXPECT_EQ(textOf(controls[i]), wide(tabled.caption)) << tabled.name;
-      EXPECT_EQ(box.left, tabled.box.left) << tabled.name;
-      EXPECT_EQ(box.top, tabled.box.top) << tabled.name;
-      EXPECT_EQ(box.right - box.left, tabled.box.width) << tabled.name;
-      EXPECT_EQ(box.bottom - box.top, tabled.box.height) << tabled.name;
+      EXPECT_EQ((std::array<long, 4>{box.left, box.top, box.right - box.left, box.bottom - box.top}),
+                (std::array<long, 4>{tabled.box.left, tabled.box.top, tabled.box.width, tabled.box.height})) << tabled.name;
       const bool takesFocus = (GetWindowLongW(controls[i], GWL_STYLE) & WS_TABSTOP) != 0;
       EXPECT_EQ(takesFocus, tabled.kind == Kind::Button) << tabled.name;
       if (takesFocus && !firstButton) firstButton = controls[i];
