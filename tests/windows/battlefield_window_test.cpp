@@ -55,6 +55,34 @@ struct Watcher final : BattlefieldWindow::Watcher {
   std::vector<int> keys;
 };
 
+// How many of the window's device pixels do not show the battlefield pixel
+// under them in its true colour.
+int pixelsAmiss(BattlefieldWindow& frm, int dpi, int width, int height) {
+  const auto& canvas = dynamic_cast<const Canvas&>(frm.canvas());
+  const ScaledPicture scale(canvas, dpi);
+  // A top-down 32-bit DIB: each pixel reads 0x00RRGGBB.
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const HDC window = GetDC(frm.hwnd()), copy = CreateCompatibleDC(window);
+  const HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  SelectObject(copy, bitmap);
+  BitBlt(copy, 0, 0, width, height, window, 0, 0, SRCCOPY);
+  GdiFlush();
+  int amiss = 0;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const Colour p = canvas.Point(static_cast<Single>(scale.fieldPixel(x)), static_cast<Single>(scale.fieldPixel(y)));
+      const DWORD expected = static_cast<DWORD>((p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF));
+      amiss += (static_cast<const DWORD*>(bits)[y * width + x] & 0xFFFFFF) != expected;
+    }
+  }
+  DeleteDC(copy);
+  DeleteObject(bitmap);
+  ReleaseDC(frm.hwnd(), window);
+  return amiss;
+}
+
 }  // namespace
 
 TEST(BattlefieldWindowTest, EachMessageReachesItsHandlerWithTheGamesCode) {
@@ -171,12 +199,15 @@ TEST(BattlefieldWindowTest, WhileAReplayIsWatchedThePlayersKeysGoToTheWatcherAnd
 // Dragged onto a monitor of another scale, the window takes the size of
 // that scale at the place Windows suggests, the pointer still reaches the
 // battlefield pixel under it, and after ticks that put only their damage on
-// the screen each device pixel shows its battlefield pixel's true colour.
+// the screen, and again after the key that clears it, each device pixel
+// shows its battlefield pixel's true colour.
 TEST(BattlefieldWindowTest, AtEachScaleTheWindowSitsWhereWindowsSuggestsAndShowsTheCanvas) {
   struct Case {
     int dpi, width, height, pointerX, pointerY;  // device pixels
     const char* recorded;
-  } const cases[] = {{144, 1085, 977, 151, 76, "move 100 50\n"}, {96, 723, 651, 200, 100, "move 200 100\n"}};
+  } const cases[] = {{144, 1085, 977, 151, 76, "move 100 50\n"},
+                     {120, 904, 814, 125, 63, "move 100 50\n"},
+                     {96, 723, 651, 200, 100, "move 200 100\n"}};
   Battlefield b;
   b.frm.show();
   const SeamLines lines(b.frm.seam());
@@ -196,33 +227,12 @@ TEST(BattlefieldWindowTest, AtEachScaleTheWindowSitsWhereWindowsSuggestsAndShows
       b.frm.timerDue();
       UpdateWindow(b.frm.hwnd());
     }
+    EXPECT_EQ(pixelsAmiss(b.frm, c.dpi, c.width, c.height), 0) << c.dpi << " DPI, after the ticks";
     // With the timer off no tick shows the clearing: the key itself must.
     b.send(WM_CHAR, 'p');
     b.send(WM_CHAR, VK_RETURN);
     b.send(WM_CHAR, 'p');
     UpdateWindow(b.frm.hwnd());
-    const auto& canvas = dynamic_cast<const Canvas&>(b.frm.canvas());
-    const ScaledPicture scale(canvas, c.dpi);
-    // A top-down 32-bit DIB: each pixel reads 0x00RRGGBB.
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), c.width, -c.height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HDC window = GetDC(b.frm.hwnd()), copy = CreateCompatibleDC(window);
-    const HBITMAP bitmap = CreateDIBSection(copy, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, c.width, c.height, window, 0, 0, SRCCOPY);
-    GdiFlush();
-    int differing = 0;
-    for (int y = 0; y < c.height; ++y) {
-      for (int x = 0; x < c.width; ++x) {
-        const Colour p = canvas.Point(static_cast<Single>(scale.fieldPixel(x)), static_cast<Single>(scale.fieldPixel(y)));
-        const DWORD expected = static_cast<DWORD>((p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF));
-        differing += (static_cast<const DWORD*>(bits)[y * c.width + x] & 0xFFFFFF) != expected;
-      }
-    }
-    EXPECT_EQ(differing, 0) << c.dpi << " DPI";
-    DeleteDC(copy);
-    DeleteObject(bitmap);
-    ReleaseDC(b.frm.hwnd(), window);
+    EXPECT_EQ(pixelsAmiss(b.frm, c.dpi, c.width, c.height), 0) << c.dpi << " DPI, after Enter";
   }
 }
