@@ -1,15 +1,11 @@
 // Input scripts: the events they hold, the lines they refuse, and events that
 // reach the game before the tick they name.
-#include <QDir>
-#include <QTemporaryDir>
-#include <fstream>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
 #include <sstream>
 
 #include "input_script.h"
-#include "sim_main.h"
 #include "trace_reading.h"
 #include "usage_error.h"
 
@@ -120,19 +116,6 @@ TEST(InputScriptTest, ACoordinateIsTheSingleNearestItsDecimal) {
 TEST(InputScriptTest, EventsMustComeInTickOrder) {
   EXPECT_EQ(read("3 next\n3 key 13\n4 next\n").size(), 3U);
   EXPECT_THROW(read("3 next\n2 key 13\n"), UsageError);
-}
-
-TEST(InputScriptTest, ABadScriptRunsNothingAndWritesNoTrace) {
-  QTemporaryDir dir;
-  const std::string script = dir.filePath("script.txt").toStdString();
-  const std::string trace = dir.filePath("trace.jsonl").toStdString();
-  std::ofstream(script) << "1 move 5 5\n2 key 27\n";
-  std::ostringstream out, err;
-  EXPECT_EQ(simMain({"--ticks", "5", "--input", script, "--trace", trace}, out, err), 2);
-  EXPECT_EQ(err.str(), "brassmoor-sim: " + script +
-                           " line 2: key takes only 13 (Enter): the simulator has no dialogs and no pause\n");
-  EXPECT_EQ(out.str(), "");
-  EXPECT_FALSE(QDir(dir.path()).exists("trace.jsonl"));
 }
 
 TEST(InputScriptTest, EventsReachTheGameBeforeTheTickTheyNameInTheirOrder) {

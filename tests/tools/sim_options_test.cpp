@@ -1,5 +1,6 @@
 // The simulator's command line: what it accepts, and a clear one-line refusal
 // with exit status 2 for anything else.
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <fstream>
@@ -43,7 +44,7 @@ TEST(SimOptionsTest, EveryOptionIsTakenAndTheRestHaveDefaults) {
 TEST(SimOptionsTest, ABadOptionOrFileGivesOneLineNamingItAndStatusTwoBeforeAnythingRuns) {
   QTemporaryDir dir;
   const std::string folder = dir.path().toStdString();
-  const std::string script = dir.filePath("script.txt").toStdString();
+  const std::string script = dir.filePath("script.txt").toStdString(), trace = dir.filePath("trace.jsonl").toStdString();
   std::ofstream(script) << "1 move " << std::string(900, '7') << "x 2\n";  // a line is at most 1000 bytes
   struct Case {
     std::vector<std::string> args;
@@ -75,8 +76,11 @@ TEST(SimOptionsTest, ABadOptionOrFileGivesOneLineNamingItAndStatusTwoBeforeAnyth
       {{"--input", "/dev/zero", "--ticks", "1"}, "/dev/zero line 1: longer than 1000 bytes"},
       {{"--trace", "/nonexistent/folder/trace.jsonl", "--ticks", "1"}, "cannot write the trace"},
       {{"--trace", folder, "--ticks", "1"}, "cannot write the trace '" + folder + "': Is a directory"},
-      // Echoed input is cut short, with its control bytes escaped.
-      {{"--input", script}, "'" + std::string(60, '7') + "'... (901 bytes)"},
+      // Echoed input is cut short, with its control bytes escaped. The first
+      // is the whole line a bad script gives, and its run writes no trace.
+      {{"--input", script, "--trace", trace},
+       "brassmoor-sim: " + script + " line 1: move takes X Y: X must be a decimal number (like -12, 360.25 or 1e2), not '" +
+           std::string(60, '7') + "'... (901 bytes)\n"},
       {{"\x1b]0;owned\x07\x1b[2J"}, "unexpected argument '\\x1b]0;owned\\x07\\x1b[2J'"},
       {{"--ticks", std::string(1 << 20, '7')}, "'" + std::string(60, '7') + "'... (1048576 bytes)"},
   };
@@ -90,6 +94,7 @@ TEST(SimOptionsTest, ABadOptionOrFileGivesOneLineNamingItAndStatusTwoBeforeAnyth
     EXPECT_EQ(message.find('\x1b'), std::string::npos) << "no escape sequence reaches the terminal";
     EXPECT_EQ(out.str(), "") << "nothing runs";
   }
+  EXPECT_FALSE(QDir(dir.path()).exists("trace.jsonl")) << "a bad script writes no trace";
 }
 
 TEST(SimOptionsTest, TheProgramItselfExitsWithTheStatusAndPrintsTheSummary) {
