@@ -98,24 +98,23 @@ TEST(SimOptionsTest, ABadOptionOrFileGivesOneLineNamingItAndStatusTwoBeforeAnyth
 }
 
 TEST(SimOptionsTest, TheProgramItselfExitsWithTheStatusAndPrintsTheSummary) {
-  QProcess bad;
-  bad.start(BRASSMOOR_SIM, {"--enemies", "99"});
-  ASSERT_TRUE(bad.waitForFinished());
-  EXPECT_EQ(bad.exitCode(), 2);
-  EXPECT_EQ(bad.readAllStandardError().toStdString(),
-            "brassmoor-sim: --enemies takes a whole number from 0 to 50, not '99'\n");
-
-  QProcess good;
-  good.start(BRASSMOOR_SIM, {"--seed", "5", "--ticks", "20", "--json"});
-  ASSERT_TRUE(good.waitForFinished());
-  EXPECT_EQ(good.exitCode(), 0);
-  const std::string summary = good.readAllStandardOutput().toStdString();
-  EXPECT_EQ(summary.rfind("{\"seed\":5,", 0), 0U) << summary;
-  EXPECT_NE(summary.find("\"ticks\":20,"), std::string::npos) << summary;
-
-  QProcess help;
-  help.start(BRASSMOOR_SIM, {"--help"});
-  ASSERT_TRUE(help.waitForFinished());
-  EXPECT_EQ(help.exitCode(), 0);
-  EXPECT_TRUE(help.readAllStandardOutput().startsWith("usage: brassmoor-sim"));
+  const struct {
+    QStringList args;
+    int status;
+    std::string outStart, outHolds, err;
+  } cases[] = {
+      {{"--enemies", "99"}, 2, "", "", "brassmoor-sim: --enemies takes a whole number from 0 to 50, not '99'\n"},
+      {{"--seed", "5", "--ticks", "20", "--json"}, 0, "{\"seed\":5,", "\"ticks\":20,", ""},
+      {{"--help"}, 0, "usage: brassmoor-sim", "", ""},
+  };
+  for (const auto& c : cases) {
+    QProcess sim;
+    sim.start(BRASSMOOR_SIM, c.args);
+    ASSERT_TRUE(sim.waitForFinished());
+    const std::string out = sim.readAllStandardOutput().toStdString();
+    EXPECT_EQ(sim.exitCode(), c.status) << out;
+    EXPECT_EQ(out.rfind(c.outStart, 0), 0U) << out;
+    EXPECT_NE(out.find(c.outHolds), std::string::npos) << out;
+    EXPECT_EQ(sim.readAllStandardError().toStdString(), c.err);
+  }
 }
