@@ -1,5 +1,6 @@
 // The simulator's command line: what it accepts, and a clear one-line refusal
 // with exit status 2 for anything else.
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <fstream>
@@ -10,17 +11,6 @@
 #include "sim_main.h"
 
 namespace {
-
-struct Outcome {
-  int status;
-  std::string out, err;
-};
-
-Outcome simulate(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = simMain(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 bool oneLine(const std::string& text) {
   return !text.empty() && text.back() == '\n' && text.find('\n') == text.size() - 1;
@@ -51,10 +41,14 @@ TEST(SimOptionsTest, EveryOptionIsTakenAndTheRestHaveDefaults) {
   EXPECT_EQ(parseOptions({"--levels", "3", "--seed", "0", "--enemies", "0"}).levels, 3);
 }
 
-TEST(SimOptionsTest, BadOptionsGiveOneLineNamingTheProblemAndStatusTwo) {
+TEST(SimOptionsTest, ABadOptionOrFileGivesOneLineNamingItAndStatusTwoBeforeAnythingRuns) {
+  QTemporaryDir dir;
+  const std::string folder = dir.path().toStdString();
+  const std::string script = dir.filePath("script.txt").toStdString(), trace = dir.filePath("trace.jsonl").toStdString();
+  std::ofstream(script) << "1 move " << std::string(900, '7') << "x 2\n";  // a line is at most 1000 bytes
   struct Case {
     std::vector<std::string> args;
-    const char* named;  // a part of the message
+    std::string named;  // a part of the message
   } const cases[] = {
       {{"--enemies", "51"}, "--enemies"},
       {{"--enemies", "-1"}, "--enemies"},
@@ -76,82 +70,51 @@ TEST(SimOptionsTest, BadOptionsGiveOneLineNamingTheProblemAndStatusTwo) {
       {{"ticks"}, "unexpected argument 'ticks'"},
       {{"--trace", "--json"}, "--trace needs a value, not the option '--json'"},
       {{"--input", "--ticks", "5"}, "not the option '--ticks'"},
+      // Files that cannot be read or written.
+      {{"--input", "/nonexistent/script.txt", "--ticks", "1"}, "cannot read the input script '/nonexistent/script.txt'"},
+      {{"--input", folder, "--ticks", "1"}, "cannot read the input script '" + folder + "': Is a directory"},
+      {{"--input", "/dev/zero", "--ticks", "1"}, "/dev/zero line 1: longer than 1000 bytes"},
+      {{"--trace", "/nonexistent/folder/trace.jsonl", "--ticks", "1"}, "cannot write the trace"},
+      {{"--trace", folder, "--ticks", "1"}, "cannot write the trace '" + folder + "': Is a directory"},
+      // Echoed input is cut short, with its control bytes escaped. The first
+      // is the whole line a bad script gives, and its run writes no trace.
+      {{"--input", script, "--trace", trace},
+       "brassmoor-sim: " + script + " line 1: move takes X Y: X must be a decimal number (like -12, 360.25 or 1e2), not '" +
+           std::string(60, '7') + "'... (901 bytes)\n"},
+      {{"\x1b]0;owned\x07\x1b[2J"}, "unexpected argument '\\x1b]0;owned\\x07\\x1b[2J'"},
+      {{"--ticks", std::string(1 << 20, '7')}, "'" + std::string(60, '7') + "'... (1048576 bytes)"},
   };
   for (const Case& c : cases) {
-    const Outcome outcome = simulate(c.args);
-    EXPECT_EQ(outcome.status, 2) << c.named;
-    EXPECT_TRUE(oneLine(outcome.err)) << outcome.err;
-    EXPECT_NE(outcome.err.find(c.named), std::string::npos) << outcome.err;
-    EXPECT_EQ(outcome.out, "") << "nothing runs";
+    std::ostringstream out, err;
+    EXPECT_EQ(simMain(c.args, out, err), 2) << c.named;
+    const std::string message = err.str();
+    EXPECT_TRUE(oneLine(message)) << message.substr(0, 300);
+    EXPECT_NE(message.find(c.named), std::string::npos) << message.substr(0, 300);
+    EXPECT_LT(message.size(), 300U);
+    EXPECT_EQ(message.find('\x1b'), std::string::npos) << "no escape sequence reaches the terminal";
+    EXPECT_EQ(out.str(), "") << "nothing runs";
   }
-}
-
-TEST(SimOptionsTest, UnreadableFilesAreRefusedBeforeAnythingRuns) {
-  QTemporaryDir dir;
-  const std::string folder = dir.path().toStdString();
-  struct Case {
-    std::vector<std::string> args;
-    std::string says;
-  } const cases[] = {
-      {{"--input", "/nonexistent/script.txt"}, "cannot read the input script '/nonexistent/script.txt'"},
-      {{"--input", folder}, "cannot read the input script '" + folder + "': Is a directory"},
-      {{"--input", "/dev/zero"}, "/dev/zero line 1: longer than 1000 bytes"},
-      {{"--trace", "/nonexistent/folder/trace.jsonl"}, "cannot write the trace"},
-      {{"--trace", folder}, "cannot write the trace '" + folder + "': Is a directory"},
-  };
-  for (const Case& c : cases) {
-    std::vector<std::string> args = c.args;
-    args.insert(args.end(), {"--ticks", "1"});
-    const Outcome outcome = simulate(args);
-    EXPECT_EQ(outcome.status, 2) << c.says;
-    EXPECT_TRUE(oneLine(outcome.err)) << outcome.err;
-    EXPECT_NE(outcome.err.find(c.says), std::string::npos) << outcome.err;
-    EXPECT_EQ(outcome.out, "") << "nothing runs";
-  }
-}
-
-TEST(SimOptionsTest, EchoedInputIsCutShortWithItsControlBytesEscaped) {
-  const std::string huge(1 << 20, '7');
-  const std::string escape = "\x1b]0;owned\x07\x1b[2J";
-  QTemporaryDir dir;
-  const std::string script = dir.filePath("script.txt").toStdString();
-  std::ofstream(script) << "1 move " << std::string(900, '7') << "x 2\n";  // a line is at most 1000 bytes
-  const struct {
-    std::vector<std::string> args;
-    std::string says;
-  } cases[] = {
-      {{"--input", script}, "'" + std::string(60, '7') + "'... (901 bytes)"},
-      {{escape}, "unexpected argument '\\x1b]0;owned\\x07\\x1b[2J'"},
-      {{"--ticks", huge}, "'" + std::string(60, '7') + "'... (1048576 bytes)"},
-  };
-  for (const auto& c : cases) {
-    const Outcome outcome = simulate(c.args);
-    EXPECT_EQ(outcome.status, 2);
-    EXPECT_NE(outcome.err.find(c.says), std::string::npos) << outcome.err.substr(0, 300);
-    EXPECT_LT(outcome.err.size(), 300U);
-    EXPECT_EQ(outcome.err.find('\x1b'), std::string::npos) << "no escape sequence reaches the terminal";
-  }
+  EXPECT_FALSE(QDir(dir.path()).exists("trace.jsonl")) << "a bad script writes no trace";
 }
 
 TEST(SimOptionsTest, TheProgramItselfExitsWithTheStatusAndPrintsTheSummary) {
-  QProcess bad;
-  bad.start(BRASSMOOR_SIM, {"--enemies", "99"});
-  ASSERT_TRUE(bad.waitForFinished());
-  EXPECT_EQ(bad.exitCode(), 2);
-  EXPECT_EQ(bad.readAllStandardError().toStdString(),
-            "brassmoor-sim: --enemies takes a whole number from 0 to 50, not '99'\n");
-
-  QProcess good;
-  good.start(BRASSMOOR_SIM, {"--seed", "5", "--ticks", "20", "--json"});
-  ASSERT_TRUE(good.waitForFinished());
-  EXPECT_EQ(good.exitCode(), 0);
-  const std::string summary = good.readAllStandardOutput().toStdString();
-  EXPECT_EQ(summary.rfind("{\"seed\":5,", 0), 0U) << summary;
-  EXPECT_NE(summary.find("\"ticks\":20,"), std::string::npos) << summary;
-
-  QProcess help;
-  help.start(BRASSMOOR_SIM, {"--help"});
-  ASSERT_TRUE(help.waitForFinished());
-  EXPECT_EQ(help.exitCode(), 0);
-  EXPECT_TRUE(help.readAllStandardOutput().startsWith("usage: brassmoor-sim"));
+  const struct {
+    QStringList args;
+    int status;
+    std::string outStart, outHolds, err;
+  } cases[] = {
+      {{"--enemies", "99"}, 2, "", "", "brassmoor-sim: --enemies takes a whole number from 0 to 50, not '99'\n"},
+      {{"--seed", "5", "--ticks", "20", "--json"}, 0, "{\"seed\":5,", "\"ticks\":20,", ""},
+      {{"--help"}, 0, "usage: brassmoor-sim", "", ""},
+  };
+  for (const auto& c : cases) {
+    QProcess sim;
+    sim.start(BRASSMOOR_SIM, c.args);
+    ASSERT_TRUE(sim.waitForFinished());
+    const std::string out = sim.readAllStandardOutput().toStdString();
+    EXPECT_EQ(sim.exitCode(), c.status) << out;
+    EXPECT_EQ(out.rfind(c.outStart, 0), 0U) << out;
+    EXPECT_NE(out.find(c.outHolds), std::string::npos) << out;
+    EXPECT_EQ(sim.readAllStandardError().toStdString(), c.err);
+  }
 }

@@ -1,5 +1,6 @@
-// The trace: the same seed gives the same run, each row holds every key with
-// 51 tanks, and numbers read back exactly.
+// The trace: the same seed gives the same run, and numbers read back exactly.
+// (Its layout, 51 tanks and all, is pinned byte for byte by the golden traces.)
+#include <QJsonDocument>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -7,21 +8,16 @@
 #include "simulation.h"
 #include "trace_reading.h"
 
-namespace {
-
-const char* const kScript =
-    "1 move 300 200\n"
-    "5 down 1 300 200\n"
-    "9 keydown 38\n"
-    "30 keydown 37\n"
-    "60 up 1 410.75 90.25\n"
-    "61 move 410.75 90.25\n"
-    "80 keyup 37\n"
-    "120 key 13\n";
-
-}  // namespace
-
 TEST(TraceTest, TheSameSeedAndScriptGiveTheSameTraceByteForByte) {
+  const char* const kScript =
+      "1 move 300 200\n"
+      "5 down 1 300 200\n"
+      "9 keydown 38\n"
+      "30 keydown 37\n"
+      "60 up 1 410.75 90.25\n"
+      "61 move 410.75 90.25\n"
+      "80 keyup 37\n"
+      "120 key 13\n";
   const Options options = seededRun(2024, 300, 20);
   const TracedRun first = runTraced(options, kScript);
   const TracedRun again = runTraced(options, kScript);
@@ -29,43 +25,13 @@ TEST(TraceTest, TheSameSeedAndScriptGiveTheSameTraceByteForByte) {
   EXPECT_NE(first.text, runTraced(seededRun(2025, 300, 20), kScript).text);
 }
 
-TEST(TraceTest, EveryRowHasTheKeysInOrderAnd51TanksAnd51Probes) {
-  const TracedRun run = runTraced(seededRun(7, 40, 50), kScript);
-  ASSERT_EQ(run.rows.size(), 40U);
-  const QStringList keys = {"tick", "events",    "draws",    "probes", "tag",   "enemyCount", "wins",
-                            "losses", "aliveCount", "lastSpeed", "fireHeld", "mouse", "keys",       "tanks"};
-  std::istringstream lines(run.text);
-  std::string line;
-  for (std::size_t t = 0; t < run.rows.size(); ++t) {
-    const QJsonObject& row = run.rows[t];
-    EXPECT_EQ(row.size(), keys.size());
-    std::getline(lines, line);
-    std::size_t at = 0;
-    for (const QString& key : keys) {  // the keys appear in this order in the text
-      const std::size_t found = line.find("\"" + key.toStdString() + "\":", at);
-      ASSERT_NE(found, std::string::npos) << key.toStdString();
-      at = found;
-    }
-    EXPECT_EQ(intOf(row["tick"]), static_cast<int>(t + 1));
-    EXPECT_EQ(row["probes"].toArray().size(), 51);
-    EXPECT_EQ(row["mouse"].toArray().size(), 2);
-    EXPECT_EQ(row["keys"].toArray().size(), 4);
-    const QJsonArray tanks = row["tanks"].toArray();
-    ASSERT_EQ(tanks.size(), 51);
-    for (const QJsonValue& tank : tanks) EXPECT_EQ(tank.toArray().size(), 11);
-  }
-}
-
 TEST(TraceTest, NumbersReadBackAsExactlyTheValuesOfTheWorld) {
-  std::istringstream noScript;
   std::ostringstream trace;
-  Simulation sim(seededRun(99, 250, 50), readInputScript(noScript, "none"), &trace);
+  Simulation sim(seededRun(99, 250, 50), {}, &trace);
   sim.run();
   const std::string text = trace.str();
-  const std::string last = text.substr(text.rfind('\n', text.size() - 2) + 1);
-  const TracedRun reread = runTraced(seededRun(99, 250, 50));
-  const QJsonObject row = reread.rows.back();
-  ASSERT_EQ(reread.text.substr(reread.text.rfind('\n', reread.text.size() - 2) + 1), last);
+  const QByteArray last = QByteArray::fromStdString(text.substr(text.rfind('\n', text.size() - 2) + 1));
+  const QJsonObject row = QJsonDocument::fromJson(last).object();
 
   const Game& g = sim.game();
   const QJsonArray tanks = row["tanks"].toArray();

@@ -4,6 +4,7 @@
 // together is the caption fit's); a fixed border and a title bar with close only.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -84,27 +85,21 @@ TEST(DialogsTest, TheTablesControlsInTabOrderAtTheirBoxesWhenTheCaptionsFit) {
 
     const std::vector<HWND> controls = controlsOf(hwnd);
     ASSERT_EQ(controls.size(), layout->controls.size());
-    HWND firstButton = nullptr;
+    std::vector<HWND> buttons;
     for (std::size_t i = 0; i < controls.size(); ++i) {
       const dialog_layout::Control& tabled = layout->controls[i];
       const RECT box = boxOf(controls[i]);
       EXPECT_EQ(textOf(controls[i]), wide(tabled.caption)) << tabled.name;
-      EXPECT_EQ(box.left, tabled.box.left) << tabled.name;
-      EXPECT_EQ(box.top, tabled.box.top) << tabled.name;
-      EXPECT_EQ(box.right - box.left, tabled.box.width) << tabled.name;
-      EXPECT_EQ(box.bottom - box.top, tabled.box.height) << tabled.name;
+      EXPECT_EQ((std::array<long, 4>{box.left, box.top, box.right - box.left, box.bottom - box.top}),
+                (std::array<long, 4>{tabled.box.left, tabled.box.top, tabled.box.width, tabled.box.height})) << tabled.name;
       const bool takesFocus = (GetWindowLongW(controls[i], GWL_STYLE) & WS_TABSTOP) != 0;
       EXPECT_EQ(takesFocus, tabled.kind == Kind::Button) << tabled.name;
-      if (takesFocus && !firstButton) firstButton = controls[i];
+      if (takesFocus) buttons.push_back(controls[i]);
     }
     // Tab goes from button to button in the table's order, round to the first.
-    HWND next = firstButton;
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-      if (layout->controls[i].kind != Kind::Button) continue;
-      EXPECT_EQ(next, controls[i]) << layout->controls[i].name;
-      next = GetNextDlgTabItem(hwnd, next, FALSE);
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+      EXPECT_EQ(GetNextDlgTabItem(hwnd, buttons[i], FALSE), buttons[(i + 1) % buttons.size()]) << layout->title << " " << i;
     }
-    EXPECT_EQ(next, firstButton);
   }
 }
 
