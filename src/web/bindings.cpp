@@ -2,9 +2,9 @@
 // codes, the dialogs' buttons by their tabled names, and the reads it needs
 // to show the game. Each handler runs like the desktop runs it: the first
 // run-time error ends it and is reported (on the browser's console), and the
-// game goes on. Every call reaches the game
-// through its seam, which records the game as text for the page to keep; or
-// the page watches a replay instead, and the player's calls are refused.
+// game goes on. Every call reaches the game through its seam, which records
+// the game as text for the page to keep; or the page watches a replay
+// instead, and the player's calls are refused.
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 

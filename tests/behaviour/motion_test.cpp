@@ -78,9 +78,6 @@ TEST(MotionTest, ATankOnTheEdgeOrAtRestIsNotMoved) {
   for (const Case& c : cases) {
     OffscreenGame g;
     const Game& game = driveOnce(g, c.pose);
-    EXPECT_EQ(game.tankX[0], c.pose.x) << c.name;
-    EXPECT_EQ(game.tankY[0], c.y) << c.name;
-    EXPECT_EQ(game.hullHeading[0], c.pose.hull) << c.name;
-    EXPECT_EQ(game.tankSpeed[0], c.pose.speed) << c.name;
+    EXPECT_EQ(poseOf(game, 0), (Pose{c.pose.x, c.y, c.pose.hull, 0, c.pose.speed})) << c.name;
   }
 }

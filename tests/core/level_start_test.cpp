@@ -11,18 +11,17 @@ constexpr std::uint64_t kSeed = 2024;
 
 // The draws of one placed slot, worked out by hand from a source replayed alongside.
 struct Placed {
-  double x, y;
-  float hull, turret;
+  Pose pose;  // at rest
   int target;
 };
 
 Placed place(RandomSource& replay, int enemyCount, bool survivingPlayer) {
   Placed p{};
   if (!survivingPlayer) {
-    p.x = static_cast<double>(replay.Rnd()) * 723.0;
-    p.y = static_cast<double>(replay.Rnd()) * 651.0;
-    p.hull = headingOf(replay.Rnd());
-    p.turret = headingOf(replay.Rnd());
+    p.pose.x = static_cast<double>(replay.Rnd()) * 723.0;
+    p.pose.y = static_cast<double>(replay.Rnd()) * 651.0;
+    p.pose.hull = headingOf(replay.Rnd());
+    p.pose.turret = headingOf(replay.Rnd());
   }
   const double r1 = replay.Rnd();
   const double r2 = replay.Rnd();
@@ -56,13 +55,9 @@ TEST(LevelStartTest, TheFirstCountsALossClearsTheBattlefieldAndPlacesEachSlotAtR
         continue;
       }
       const Placed p = place(replay, size, false);
-      EXPECT_EQ(game.tankX[s], p.x) << s;
-      EXPECT_EQ(game.tankY[s], p.y) << s;
-      EXPECT_EQ(game.hullHeading[s], p.hull) << s;
-      EXPECT_EQ(game.turretHeading[s], p.turret) << s;
+      EXPECT_EQ(poseOf(game, s), p.pose) << s;
       EXPECT_EQ(game.tankTarget[s], p.target) << s;
       EXPECT_EQ(game.tankState[s], 2);
-      EXPECT_EQ(game.tankSpeed[s], 0.0F);
     }
   }
 }
@@ -72,30 +67,20 @@ TEST(LevelStartTest, AWonLevelKeepsThePlayersPlaceAndHeadingsAndSkipsItsFourDraw
   Game& game = g.game;
   game.enemyCount = 20;
   game.losses = 1;
-  game.tankState[0] = 1;
-  game.tankX[0] = 12.25;
-  game.tankY[0] = 600.5;
-  game.hullHeading[0] = 7.5F;
-  game.turretHeading[0] = -2.0F;
-  game.tankSpeed[0] = 1.5F;
+  putTank(game, 0, {12.25, 600.5, 7.5F, -2.0F, 1.5F}, 0, 1);
   game.StartLevel();
 
   EXPECT_EQ(game.wins, 1);
   EXPECT_EQ(game.losses, 1);
   EXPECT_EQ(game.enemyCount, 21);
-  EXPECT_EQ(game.tankX[0], 12.25);
-  EXPECT_EQ(game.tankY[0], 600.5);
-  EXPECT_EQ(game.hullHeading[0], 7.5F);
-  EXPECT_EQ(game.turretHeading[0], -2.0F);
+  EXPECT_EQ(poseOf(game, 0), (Pose{12.25, 600.5, 7.5F, -2.0F, 0})) << "at rest where it stood";
   EXPECT_EQ(game.tankState[0], 2);
-  EXPECT_EQ(game.tankSpeed[0], 0.0F);
 
   RandomSource replay(kSeed + 1);  // a size of 20 draws nothing before the reseed
   EXPECT_EQ(game.tankTarget[0], place(replay, 21, true).target);
   for (int s = 1; s <= 21; ++s) {
     const Placed p = place(replay, 21, false);
-    EXPECT_EQ(game.tankX[s], p.x) << s;
-    EXPECT_EQ(game.turretHeading[s], p.turret) << s;
+    EXPECT_EQ(poseOf(game, s), p.pose) << s;
     EXPECT_EQ(game.tankTarget[s], p.target) << s;
   }
 }
@@ -117,13 +102,8 @@ TEST(LevelStartTest, ASurvivorAboveAShrunkenSizeAndEveryShellAreLeftAlone) {
   OffscreenGame g(kSeed);
   Game& game = g.game;
   game.enemyCount = 9;
-  game.tankState[40] = 1;
-  game.tankX[40] = 300.5;
-  game.tankY[40] = 200.25;
-  game.hullHeading[40] = 1.25F;
-  game.turretHeading[40] = 4.5F;
-  game.tankSpeed[40] = 2.5F;
-  game.tankTarget[40] = 3;
+  const Pose survivor{300.5, 200.25, 1.25F, 4.5F, 2.5F};
+  putTank(game, 40, survivor, 3, 1);
   for (int s = 0; s <= MAX_TANK; ++s) {
     game.shellX[s] = s * 3.5;
     game.shellY[s] = s * -1.25;
@@ -134,11 +114,7 @@ TEST(LevelStartTest, ASurvivorAboveAShrunkenSizeAndEveryShellAreLeftAlone) {
 
   ASSERT_LT(game.enemyCount, 40);
   EXPECT_EQ(game.tankState[40], 1);
-  EXPECT_EQ(game.tankX[40], 300.5);
-  EXPECT_EQ(game.tankY[40], 200.25);
-  EXPECT_EQ(game.hullHeading[40], 1.25F);
-  EXPECT_EQ(game.turretHeading[40], 4.5F);
-  EXPECT_EQ(game.tankSpeed[40], 2.5F);
+  EXPECT_EQ(poseOf(game, 40), survivor);
   EXPECT_EQ(game.tankTarget[40], 3);
   for (int s = 0; s <= MAX_TANK; ++s) {
     EXPECT_EQ(game.shellX[s], s * 3.5);

@@ -27,7 +27,7 @@ TEST(ConversionTest, FloorAndTiesToEvenRounding) {
     int floor;
     int rounded;
   };
-  const Case cases[] = {{2.5, 2, 2}, {3.5, 3, 4}, {-2.5, -3, -2}, {-0.5, -1, 0}, {0.49, 0, 0}, {32766.9, 32766, 32767}};
+  const Case cases[] = {{2.5, 2, 2}, {3.5, 3, 4}, {-2.5, -3, -2}, {-0.5, -1, 0}, {0.49, 0, 0}, {32766.9, 32766, 32767}, {-32768.0, -32768, -32768}};
   for (const Case& c : cases) {
     EXPECT_EQ(floorToInteger(c.in).value(), c.floor) << c.in;
     EXPECT_EQ(roundToInteger(c.in).value(), c.rounded) << c.in;

@@ -1,6 +1,7 @@
 // The canvas primitives and the pixel read, by reading pixels back.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <vector>
 
@@ -68,8 +69,8 @@ TEST(CanvasTest, CirclesOfRadiusOneAndFive) {
   const std::set<Pixel> ring = pixelsNotWhite(canvas);
   for (const auto& [x, y] : ring) {
     const int d2 = (x - 100) * (x - 100) + (y - 100) * (y - 100);
-    EXPECT_GE(d2, 16) << x << "," << y;  // within a pixel of radius 5
-    EXPECT_LE(d2, 36) << x << "," << y;
+    EXPECT_GE(d2, 21) << x << "," << y;  // within half a pixel of radius 5
+    EXPECT_LE(d2, 30) << x << "," << y;
   }
   for (const Pixel& p : {Pixel{105, 100}, Pixel{95, 100}, Pixel{100, 105}, Pixel{100, 95}}) EXPECT_TRUE(ring.count(p));
   EXPECT_EQ(canvas.Point(100, 100), kWhite);
@@ -87,6 +88,23 @@ TEST(CanvasTest, DrawingThatReachesOutsideIsClippedAndFarCoordinatesAreSafe) {
   EXPECT_TRUE(drawn.count({2, 5}));
   EXPECT_TRUE(drawn.count({721, 644}));
   for (int x = 1; x < Canvas::kWidth - 1; ++x) ASSERT_TRUE(drawn.count({x, 100})) << x;
+}
+
+TEST(CanvasTest, ASegmentBetweenFarOffEndsPaintsItsLineAcrossTheBattlefield) {
+  // y = slope * x, drawn from far end to far end both ways.
+  for (const float slope : {2.0F, 0.5F}) {
+    for (const float from : {-1e6F, 1e6F}) {
+      Canvas canvas;
+      canvas.Line(from, from * slope, -from, -from * slope, kTankBlack);
+      const bool steep = slope > 1;
+      std::set<int> alongMajorAxis;
+      for (const auto& [x, y] : pixelsNotWhite(canvas)) {
+        EXPECT_LE(std::abs(steep ? x - y / slope : y - x * slope), 1) << slope << ": " << x << "," << y;
+        alongMajorAxis.insert(steep ? y : x);
+      }
+      EXPECT_EQ(alongMajorAxis.size(), static_cast<std::size_t>(steep ? Canvas::kHeight : Canvas::kWidth)) << slope;
+    }
+  }
 }
 
 // The desktop's order, which Qt's backing store and a Windows DIB take as it is.

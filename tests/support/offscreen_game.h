@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "core/colours.h"
 #include "core/game.h"
 #include "core/random.h"
@@ -23,7 +25,16 @@ struct OffscreenGame {
 struct Pose {
   double x, y;
   float hull = 0, turret = 0, speed = 0;
+  bool operator==(const Pose&) const = default;
 };
+
+inline std::ostream& operator<<(std::ostream& out, const Pose& p) {
+  return out << "(" << p.x << ", " << p.y << ") hull " << p.hull << " turret " << p.turret << " speed " << p.speed;
+}
+
+inline Pose poseOf(const Game& game, int slot) {
+  return {game.tankX[slot], game.tankY[slot], game.hullHeading[slot], game.turretHeading[slot], game.tankSpeed[slot]};
+}
 
 // A tank put in a slot by hand, hunting `target`, in play with a level
 // start's hit points unless the test gives others.

@@ -53,6 +53,12 @@ TEST(CaptionFitTest, AGrownCaptionPushesItsRowOrColumnAndGrowsTheDialog) {
        {{"btn_quit", {125, 0}}},
        {{"btn_quit", {8, 56, 125, 49}}, {"Command1", {140, 56, 41, 49}}, {"Command2", {188, 56, 41, 49}}},
        233, 112},
+      // Wins: 20 wider: both scores move right by 20, as they started level, and
+      // the buttons, in another row, stay.
+      {"a wider first label",
+       {{"Label1", {85, 0}}},
+       {{"Label1", {8, 8, 85, 17}}, {"Label3", {100, 8, 81, 17}}, {"Label4", {100, 32, 81, 17}}},
+       213, 112},
       // Label3 13 taller: the row under it moves down by 13, both of its labels
       // level, and so does the row of buttons.
       {"a taller score",
