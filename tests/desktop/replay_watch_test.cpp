@@ -60,8 +60,7 @@ Replay replayOf(const std::string& text) {
 }
 
 struct Watch {
-  explicit Watch(const std::string& text) : Watch(replayOf(text)) {}
-  explicit Watch(Replay replay) : watch(std::move(replay), told, [this](int status) { ends.push_back(status); }) {}
+  explicit Watch(const std::string& text) : watch(replayOf(text), told, [this](int status) { ends.push_back(status); }) {}
 
   void periods(int count) {
     for (int i = 0; i < count && !watch.playback().stopped(); ++i) timerFires(frm, "pace");
