@@ -19,8 +19,7 @@ play_dialogs() {
   find_window Result
   click_button "$window" 140 80  # Back
   wait_until_hidden "$window"
-  press p
-  press p
+  press p p
   press F1
   find_window Help
   click_button "$window" 52 148  # Close
