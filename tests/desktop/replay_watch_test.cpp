@@ -1,45 +1,62 @@
-// A game recorded in the real window, watched in a window again: the same
-// world at the end whatever the player does meanwhile, the playback's keys
-// and title, the stop sentence and title with the process's status, and
-// replay files that cannot be read.
+// A game played in the window, recorded through its seam and watched in a
+// window again: the same world at the end whatever the player does meanwhile,
+// the playback's keys and title, the stop sentence and title with the
+// process's status, and replay files that cannot be read.
 #include <gtest/gtest.h>
 
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
+#include "core/world_hash.h"
 #include "desktop/replay_watch.h"
+#include "support/seam_lines.h"
 #include "ui_support.h"
 
 namespace {
 
+constexpr int kTicks = 120;
+constexpr int kEscTick = 30;
 // Far more periods than the replay's ticks and its held clicks.
 constexpr int kMostPeriods = 1000;
+
+struct Recorded {
+  std::string text;
+  std::uint64_t finalHash = 0;
+};
+
+// The player aims, holds Up and fires, looks at the result before tick 30 and
+// goes back, and quits once tick 120 has run.
+Recorded recordWindowGame() {
+  PlayerWindow w;
+  const SeamLines lines(w.frm.seam());
+  for (int tick = 1; tick <= kTicks; ++tick) {
+    if (tick == 10) {
+      movePointer(w.frm, {200, 100});
+      QTest::mousePress(&w.frm, Qt::LeftButton, {}, {200, 100});
+      QTest::keyPress(&w.frm, Qt::Key_Up);
+    }
+    if (tick == kEscTick) {
+      QTest::keyClick(&w.frm, Qt::Key_Escape);
+      control<QPushButton>("frm_winlose", "Command1")->click();
+    }
+    timerFires(w.frm);
+  }
+  QTest::keyClick(&w.frm, Qt::Key_Escape);
+  control<QPushButton>("frm_winlose", "btn_quit")->click();
+  EXPECT_EQ(w.exits, std::vector<int>{kQuitStatus});
+  return {lines.text(), worldHash(w.game)};
+}
+
+const Recorded& recorded() {
+  static const Recorded game = recordWindowGame();
+  return game;
+}
 
 Replay replayOf(const std::string& text) {
   std::istringstream in(text);
   return readReplay(in, "window.replay");
-}
-
-// A game played in the real window, the end-to-end replay test's: its player
-// aims, holds Up and fires, looks at the result and goes back, pauses, reads
-// the help, and quits.
-const std::string& windowGame() {
-  static const std::string text = [] {
-    std::ifstream in(BRASSMOOR_REPLAYS "/desktop.replay");
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }();
-  return text;
-}
-
-// The tick that the recorded click on the result's Back comes before.
-long long backTick() {
-  for (const ReplayEntry& e : replayOf(windowGame()).entries)
-    if (e.kind == ReplayEntry::Kind::Input && e.event.kind == InputEvent::Kind::Back) return e.tick;
-  return 0;
 }
 
 struct Watch {
@@ -57,11 +74,9 @@ struct Watch {
 
 }  // namespace
 
-// Its last check, at the tick it ended, holds the world there.
 TEST(ReplayWatchTest, AWindowGameWatchedEndsOnItsWorldWhateverThePlayerDoesMeanwhile) {
-  Watch w(windowGame());
-  ASSERT_GT(backTick(), 0);
-  w.periods(static_cast<int>(backTick()));
+  Watch w(recorded().text);
+  w.periods(kEscTick);
   ASSERT_TRUE(w.frm.frm_winlose().Visible()) << "the recorded click on Back is held while the dialog is seen";
   movePointer(w.frm, {600, 500});
   QTest::mousePress(&w.frm, Qt::RightButton, {}, {600, 500});
@@ -70,10 +85,11 @@ TEST(ReplayWatchTest, AWindowGameWatchedEndsOnItsWorldWhateverThePlayerDoesMeanw
   QTest::mouseClick(control<QPushButton>("frm_winlose", "Command2"), Qt::LeftButton);  // Next level
   w.periods(kMostPeriods);
   EXPECT_EQ(w.told.str(), "The replay is over.\n");
+  EXPECT_EQ(worldHash(w.frm.game()), recorded().finalHash);
 }
 
 TEST(ReplayWatchTest, SpacePausesRightStepsAndTheTitleTellsTheTick) {
-  Watch w(windowGame());
+  Watch w(recorded().text);
   w.periods(3);
   QTest::keyClick(&w.frm, Qt::Key_Space);
   w.periods(5);
@@ -87,8 +103,7 @@ TEST(ReplayWatchTest, SpacePausesRightStepsAndTheTitleTellsTheTick) {
 }
 
 TEST(ReplayWatchTest, StopsWithItsSentenceAndEscEndsWithTheStatusOfHowItStopped) {
-  const std::string& text = windowGame();
-  const std::string end = "Brassmoor replay: Stopped, tick " + std::to_string(replayOf(text).entries.back().tick);
+  const std::string& text = recorded().text;
   std::string edited = text;
   const std::size_t check = edited.find(" check ") + 7;
   edited[check] = edited[check] == '0' ? '1' : '0';
@@ -98,10 +113,9 @@ TEST(ReplayWatchTest, StopsWithItsSentenceAndEscEndsWithTheStatusOfHowItStopped)
     int status;
     const char* title;
   } cases[] = {
-      {text, "The replay is over.", 0, end.c_str()},
+      {text, "The replay is over.", 0, "Brassmoor replay: Stopped, tick 120"},
       {edited, "This replay parts from the game at tick 40", 1, "Brassmoor replay: Stopped, tick 40"},
-      {text.substr(0, text.find('\n', text.find("\n80 check") + 1) + 1), "The replay ends early", 2,
-       "Brassmoor replay: Stopped, tick 80"},
+      {text.substr(0, text.find("\n80 check") + 1), "The replay ends early", 2, "Brassmoor replay: Stopped, tick 40"},
   };
   for (const auto& c : cases) {
     Watch w(c.text);
