@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "support/seam_lines.h"
 #include "ui/dialog_layout.h"
 #include "ui_support.h"
 
@@ -37,12 +38,11 @@ const std::vector<ControlRow> kControls = [] {
 struct DialogRow {
   Qt::Key key;
   const char* name;
-  const char* title;
-  QSize client;
+  const dialog_layout::Dialog& layout;
 };
 
-const DialogRow kDialogs[] = {{Qt::Key_Escape, "frm_winlose", "Result", {213, 112}},
-                              {Qt::Key_F1, "frm_help", "Help", {305, 175}}};
+const DialogRow kDialogs[] = {{Qt::Key_Escape, "frm_winlose", dialog_layout::kResult},
+                              {Qt::Key_F1, "frm_help", dialog_layout::kHelp}};
 
 QString captionOf(const QWidget* control) {
   if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
@@ -50,8 +50,9 @@ QString captionOf(const QWidget* control) {
 }
 
 // A font at which most captions outgrow their boxes, in width and height,
-// the widest score as well.
+// the widest score as well; and one at which every caption fits its box.
 constexpr int kLargePoints = 24;
+constexpr int kSmallPoints = 7;
 
 // The desktop's font, for the dialogs made while it lives.
 struct DesktopFont {
@@ -138,34 +139,32 @@ int textLines(const QImage& image) {
 
 }  // namespace
 
-// At the offscreen platform's font the help's last line is wider than its box.
-TEST(DialogsTest, EachControlSitsInItsBoxWithItsCaption) {
-  PlayerWindow w;
-  openBoth(w);
-  for (const ControlRow& row : kControls) {
-    const QWidget* c = control<QWidget>(row.dialog.c_str(), row.name.c_str());
-    ASSERT_NE(c, nullptr) << row.dialog << "." << row.name;
-    const QRect room = roomOf(c);
-    QRect justWideEnough = row.box;
-    justWideEnough.setWidth(std::max(row.box.width(),
-                                     int(std::ceil(laidOut(c, room.width()).widest)) + c->width() - room.width()));
-    EXPECT_EQ(c->geometry(), justWideEnough) << row.dialog << "." << row.name;
-    // The result's numbers show the score, not their tabled captions.
-    const bool score = row.dialog == "frm_winlose" && (row.name == "Label3" || row.name == "Label4");
-    if (!score) {
-      EXPECT_EQ(captionOf(c).toStdString(), row.caption) << row.dialog << "." << row.name;
+// At the offscreen platform's font the help's last line is wider than its
+// box, which grows just wide enough; at a small font every box, and so each
+// dialog's size, is the table's.
+TEST(DialogsTest, EachControlSitsInItsBoxGrownJustToFitWithItsCaption) {
+  for (const int points : {QApplication::font().pointSize(), kSmallPoints}) {
+    const DesktopFont font(points);
+    PlayerWindow w;
+    openBoth(w);
+    for (const ControlRow& row : kControls) {
+      const QWidget* c = control<QWidget>(row.dialog.c_str(), row.name.c_str());
+      ASSERT_NE(c, nullptr) << row.dialog << "." << row.name;
+      const QRect room = roomOf(c);
+      QRect justWideEnough = row.box;
+      justWideEnough.setWidth(std::max(row.box.width(),
+                                       int(std::ceil(laidOut(c, room.width()).widest)) + c->width() - room.width()));
+      EXPECT_EQ(c->geometry(), justWideEnough) << row.dialog << "." << row.name;
+      // The result's numbers show the score, not their tabled captions.
+      const bool score = row.dialog == "frm_winlose" && (row.name == "Label3" || row.name == "Label4");
+      if (!score) {
+        EXPECT_EQ(captionOf(c).toStdString(), row.caption) << row.dialog << "." << row.name;
+      }
     }
+    if (points != kSmallPoints) continue;
+    for (const DialogRow& d : kDialogs)
+      EXPECT_EQ(topLevel(d.name)->size(), QSize(d.layout.clientWidth, d.layout.clientHeight)) << d.name;
   }
-}
-
-TEST(DialogsTest, AtASmallFontTheDialogsKeepTheirTabledLayout) {
-  constexpr int kSmallPoints = 7;
-  const DesktopFont small(kSmallPoints);
-  PlayerWindow w;
-  openBoth(w);
-  for (const ControlRow& row : kControls)
-    EXPECT_EQ(control<QWidget>(row.dialog.c_str(), row.name.c_str())->geometry(), row.box) << row.dialog << "." << row.name;
-  for (const DialogRow& d : kDialogs) EXPECT_EQ(topLevel(d.name)->size(), d.client) << d.name;
 }
 
 // How the grown boxes sit together is the caption fit's; here, that Qt's
@@ -192,7 +191,7 @@ TEST(DialogsTest, EachDialogIsAFixedTitledWindowWithOnlyACloseControlCentredOnTh
     QTest::keyClick(&w.frm, c.key);
     const QWidget* dialog = topLevel(c.name);
     ASSERT_NE(dialog, nullptr) << c.name;
-    EXPECT_EQ(dialog->windowTitle(), c.title);
+    EXPECT_EQ(dialog->windowTitle().toStdString(), c.layout.title);
     EXPECT_EQ(dialog->minimumSize(), dialog->size()) << "not resizable";
     EXPECT_EQ(dialog->maximumSize(), dialog->size()) << "not resizable";
     const Qt::WindowFlags flags = dialog->windowFlags();
@@ -224,7 +223,7 @@ TEST(DialogsTest, EveryShowingBringsTheDialogBackNormalAndActiveWhateverStateItW
   }
 }
 
-TEST(DialogsTest, TheFocusStartsOnTheFirstButtonAndTabGoesThroughTheButtonsInTheirOrder) {
+TEST(DialogsTest, EveryShowingPutsTheFocusOnTheFirstButtonAndTabGoesThroughTheButtonsInTheirOrder) {
   PlayerWindow w;
   ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
   QStringList visited{focusName()};
@@ -234,44 +233,47 @@ TEST(DialogsTest, TheFocusStartsOnTheFirstButtonAndTabGoesThroughTheButtonsInThe
   }
   EXPECT_EQ(visited, QStringList({"btn_quit", "Command1", "Command2", "btn_quit"}));
 
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QTest::keyClick(&w.frm, Qt::Key_Escape);  // hidden with the focus on Back
+  ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
+  EXPECT_EQ(focusName(), "btn_quit") << "shown again";
   ASSERT_NE(open(w, Qt::Key_F1, "frm_help"), nullptr);
   EXPECT_EQ(focusName(), "Command1");
 }
 
-TEST(DialogsTest, EnterAndSpacePressTheFocusedButtonAndNoButtonIsTheDefault) {
-  PlayerWindow w;
-  ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // onto Back
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-  EXPECT_FALSE(topLevel("frm_winlose")->isVisible()) << "Back";
-  EXPECT_TRUE(w.frm.timerEnabled());
-  EXPECT_TRUE(w.exits.empty()) << "Quit is no default";
-
-  ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // onto Next level
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-  EXPECT_EQ(w.frm.Tag(), "1");
-  EXPECT_FALSE(topLevel("frm_winlose")->isVisible());
-
-  ASSERT_NE(open(w, Qt::Key_F1, "frm_help"), nullptr);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);  // the keypad's
-  EXPECT_FALSE(topLevel("frm_help")->isVisible());
-  EXPECT_TRUE(w.frm.timerEnabled());
-
-  ASSERT_NE(open(w, Qt::Key_Escape, "frm_winlose"), nullptr);
-  EXPECT_EQ(focusName(), "btn_quit") << "every showing starts on the first button, not on Next level";
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-  EXPECT_EQ(w.exits, std::vector<int>{0});
+// No button is the default, which Enter would press wherever the focus is.
+TEST(DialogsTest, EnterAndSpacePressTheFocusedButton) {
+  const struct {
+    Qt::Key opens;
+    const char* dialog;
+    int tabs;
+    Qt::Key press;
+    const char* pressed;  // the last line the seam records, past its tick
+  } cases[] = {{Qt::Key_Escape, "frm_winlose", 1, Qt::Key_Return, " back\n"},
+               {Qt::Key_Escape, "frm_winlose", 2, Qt::Key_Space, " next\n"},
+               {Qt::Key_F1, "frm_help", 0, Qt::Key_Enter, " close\n"},  // the keypad's Enter
+               {Qt::Key_Escape, "frm_winlose", 0, Qt::Key_Space, " end quit\n"}};
+  for (const auto& c : cases) {
+    PlayerWindow w;
+    const SeamLines lines(w.frm.seam());
+    ASSERT_NE(open(w, c.opens, c.dialog), nullptr) << c.dialog;
+    for (int tab = 0; tab < c.tabs; ++tab) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), c.press);
+    EXPECT_TRUE(lines.since().ends_with(c.pressed)) << c.pressed << " after:\n" << lines.since();
+  }
 }
 
-// Whichever way it goes, not to another program's window.
+// Whichever way it goes, not to another program's window; the title bar's
+// close only hides it, and the game stays paused.
 TEST(DialogsTest, AHiddenDialogGivesTheKeysBackToTheBattlefield) {
   const struct {
     Qt::Key key;
     const char* dialog;
     const char* button;  // none: the title bar's close
-  } cases[] = {{Qt::Key_Escape, "frm_winlose", "Command1"}, {Qt::Key_F1, "frm_help", "Command1"}, {Qt::Key_F1, "frm_help", nullptr}};
+  } cases[] = {{Qt::Key_Escape, "frm_winlose", "Command1"},
+               {Qt::Key_Escape, "frm_winlose", nullptr},
+               {Qt::Key_F1, "frm_help", "Command1"},
+               {Qt::Key_F1, "frm_help", nullptr}};
   for (const auto& c : cases) {
     PlayerWindow w;
     QWidget* dialog = open(w, c.key, c.dialog);
@@ -281,37 +283,23 @@ TEST(DialogsTest, AHiddenDialogGivesTheKeysBackToTheBattlefield) {
     } else {
       dialog->close();
     }
-    EXPECT_TRUE(becomesActive(&w.frm)) << c.dialog << " " << (c.button ? c.button : "close");
-    EXPECT_TRUE(w.frm.hasFocus()) << c.dialog;
+    const std::string how = std::string(c.dialog) + " " + (c.button ? c.button : "close");
+    EXPECT_FALSE(dialog->isVisible()) << how;
+    EXPECT_EQ(w.frm.timerEnabled(), c.button != nullptr) << how;
+    EXPECT_TRUE(becomesActive(&w.frm)) << how;
+    EXPECT_TRUE(w.frm.hasFocus()) << how;
   }
 }
 
 TEST(DialogsTest, EscInsideADialogDoesNothing) {
-  for (const auto& [key, name] : {std::pair{Qt::Key_Escape, "frm_winlose"}, {Qt::Key_F1, "frm_help"}}) {
+  for (const DialogRow& d : kDialogs) {
     PlayerWindow w;
-    const QWidget* dialog = open(w, key, name);
-    ASSERT_NE(dialog, nullptr) << name;
+    const QWidget* dialog = open(w, d.key, d.name);
+    ASSERT_NE(dialog, nullptr) << d.name;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_TRUE(dialog->isVisible()) << name;
-    EXPECT_FALSE(w.frm.timerEnabled()) << name;
+    EXPECT_TRUE(dialog->isVisible()) << d.name;
+    EXPECT_FALSE(w.frm.timerEnabled()) << d.name;
   }
-}
-
-TEST(DialogsTest, TheTitleBarCloseOnlyHidesTheDialogAndTheGameStaysPaused) {
-  PlayerWindow w;
-  for (const auto& [key, name] : {std::pair{Qt::Key_Escape, "frm_winlose"}, {Qt::Key_F1, "frm_help"}}) {
-    QTest::keyClick(&w.frm, key);
-    QWidget* dialog = topLevel(name);
-    dialog->close();
-    EXPECT_FALSE(dialog->isVisible()) << name;
-    EXPECT_FALSE(w.frm.timerEnabled()) << name;
-    EXPECT_EQ(w.frm.Tag(), "0");
-  }
-
-  w.game.wins = 7;
-  QTest::keyClick(&w.frm, Qt::Key_Escape);
-  EXPECT_TRUE(topLevel("frm_winlose")->isVisible()) << "it comes back";
-  EXPECT_EQ(control<QLabel>("frm_winlose", "Label3")->text(), "7");
 }
 
 TEST(DialogsTest, NextLevelWrapsOntoTwoLinesInItsNarrowButton) {

@@ -3,7 +3,6 @@
 // handlers then do is the game's, tested there.
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
@@ -11,11 +10,6 @@
 #include "ui_support.h"
 
 namespace {
-
-void movePointer(BattlefieldWindow& frm, QPointF to, Qt::MouseButtons held = Qt::NoButton) {
-  QMouseEvent move(QEvent::MouseMove, to, frm.mapToGlobal(to), Qt::NoButton, held, Qt::NoModifier);
-  QCoreApplication::sendEvent(&frm, &move);
-}
 
 void click(const char* dialog, const char* button) {
   QTest::mouseClick(control<QPushButton>(dialog, button), Qt::LeftButton);
@@ -79,17 +73,6 @@ TEST(HandlersTest, EachEventReachesItsHandlerWithTheGamesCode) {
        },
        "key 27\n0 end quit\n"},
   });
-}
-
-TEST(HandlersTest, QuitEndsTheProcessAtOnceWithStatusZero) {
-  EXPECT_EXIT(
-      {
-        BattlefieldWindow frm;
-        QTest::keyClick(&frm, Qt::Key_Escape);
-        QTest::mouseClick(control<QPushButton>("frm_winlose", "btn_quit"), Qt::LeftButton);
-        std::abort();  // not reached
-      },
-      testing::ExitedWithCode(0), "");
 }
 
 TEST(HandlersTest, APointerBeyondTheIntegerRangeEndsItsHandlerAndTheGameRunsOn) {

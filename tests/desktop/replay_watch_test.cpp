@@ -4,7 +4,6 @@
 // process's status, and replay files that cannot be read.
 #include <gtest/gtest.h>
 
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -27,12 +26,6 @@ struct Recorded {
   std::uint64_t finalHash = 0;
 };
 
-void pressPointer(QWidget& window, QEvent::Type type, QPoint at, Qt::MouseButton button) {
-  QMouseEvent event(type, at, window.mapToGlobal(at), button, type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
-                    Qt::NoModifier);
-  QCoreApplication::sendEvent(&window, &event);
-}
-
 // The player aims, holds Up and fires, looks at the result before tick 30 and
 // goes back, and quits once tick 120 has run.
 Recorded recordWindowGame() {
@@ -40,8 +33,8 @@ Recorded recordWindowGame() {
   const SeamLines lines(w.frm.seam());
   for (int tick = 1; tick <= kTicks; ++tick) {
     if (tick == 10) {
-      pressPointer(w.frm, QEvent::MouseMove, {200, 100}, Qt::NoButton);
-      pressPointer(w.frm, QEvent::MouseButtonPress, {200, 100}, Qt::LeftButton);
+      movePointer(w.frm, {200, 100});
+      QTest::mousePress(&w.frm, Qt::LeftButton, {}, {200, 100});
       QTest::keyPress(&w.frm, Qt::Key_Up);
     }
     if (tick == kEscTick) {
@@ -67,16 +60,10 @@ Replay replayOf(const std::string& text) {
 }
 
 struct Watch {
-  explicit Watch(const std::string& text) : Watch(replayOf(text)) {}
-  explicit Watch(const std::filesystem::path& file) : Watch(readReplayFile(file)) {}
-  explicit Watch(Replay replay) : watch(std::move(replay), told, [this](int status) { ends.push_back(status); }) {}
+  explicit Watch(const std::string& text) : watch(replayOf(text), told, [this](int status) { ends.push_back(status); }) {}
 
   void periods(int count) {
-    auto* pace = frm.findChild<QTimer*>("pace");
-    for (int i = 0; i < count && !watch.playback().stopped(); ++i) {
-      QTimerEvent fired(pace->timerId());
-      QCoreApplication::sendEvent(pace, &fired);
-    }
+    for (int i = 0; i < count && !watch.playback().stopped(); ++i) timerFires(frm, "pace");
   }
 
   std::ostringstream told;
@@ -91,8 +78,8 @@ TEST(ReplayWatchTest, AWindowGameWatchedEndsOnItsWorldWhateverThePlayerDoesMeanw
   Watch w(recorded().text);
   w.periods(kEscTick);
   ASSERT_TRUE(w.frm.frm_winlose().Visible()) << "the recorded click on Back is held while the dialog is seen";
-  pressPointer(w.frm, QEvent::MouseMove, {600, 500}, Qt::NoButton);
-  pressPointer(w.frm, QEvent::MouseButtonPress, {600, 500}, Qt::RightButton);
+  movePointer(w.frm, {600, 500});
+  QTest::mousePress(&w.frm, Qt::RightButton, {}, {600, 500});
   QTest::keyPress(&w.frm, Qt::Key_Down);
   QTest::keyClick(&w.frm, Qt::Key_Return);
   QTest::mouseClick(control<QPushButton>("frm_winlose", "Command2"), Qt::LeftButton);  // Next level
@@ -142,18 +129,6 @@ TEST(ReplayWatchTest, StopsWithItsSentenceAndEscEndsWithTheStatusOfHowItStopped)
     QTest::keyClick(&w.frm, Qt::Key_Escape);
     EXPECT_EQ(w.ends, std::vector<int>{c.status}) << c.sentence;
   }
-}
-
-TEST(ReplayWatchTest, EveryReplayOfTheCorpusIsWatchedToItsEnd) {
-  int watched = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(BRASSMOOR_REPLAYS)) {
-    if (entry.path().extension() != ".replay") continue;
-    Watch w(entry.path());
-    w.periods(kMostPeriods * 100);
-    EXPECT_EQ(w.told.str(), "The replay is over.\n") << entry.path();
-    ++watched;
-  }
-  EXPECT_GT(watched, 0);
 }
 
 TEST(ReplayWatchTest, AFileThatCannotBeReadIsRefusedInOneLineNamingIt) {

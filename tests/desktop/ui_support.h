@@ -1,10 +1,11 @@
 // For the tests of the player's interface: a battlefield window whose Quit is
 // recorded instead of ending the process, the dialogs and their controls found
-// by their names, and ticks delivered as the timer's own events.
+// by their names, ticks delivered as the timer's own events, and the pointer's moves.
 #pragma once
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWidget>
@@ -37,12 +38,18 @@ Control* control(const char* dialog, const char* name) {
   return window ? window->findChild<Control*>(name) : nullptr;
 }
 
-// The timer's event, as the event loop hands it over when tmr fires: the tick
-// runs only if the timer is on.
-inline void timerFires(BattlefieldWindow& frm) {
-  auto* tmr = frm.findChild<QTimer*>("tmr");
-  QTimerEvent fired(tmr->timerId());
-  QCoreApplication::sendEvent(tmr, &fired);
+// A timer's event, as the event loop hands it over when the timer fires: the
+// battlefield's tmr runs the tick only if it is on.
+inline void timerFires(QObject& owner, const char* timer = "tmr") {
+  auto* fired = owner.findChild<QTimer*>(timer);
+  QTimerEvent event(fired->timerId());
+  QCoreApplication::sendEvent(fired, &event);
+}
+
+// The pointer moved to a point of the window, with those buttons held.
+inline void movePointer(QWidget& window, QPointF to, Qt::MouseButtons held = Qt::NoButton) {
+  QMouseEvent move(QEvent::MouseMove, to, window.mapToGlobal(to), Qt::NoButton, held, Qt::NoModifier);
+  QCoreApplication::sendEvent(&window, &move);
 }
 
 // Every tick sets aliveCount afresh; a value no walk can leave shows none has run.

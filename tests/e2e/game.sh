@@ -16,7 +16,7 @@ readonly kFieldWidth=723 kFieldHeight=651
 readonly kFigureReach=15                        # pixels from a tank's centre to its barrel tip
 readonly kFigureSpan=$((2 * kFigureReach + 1))  # pixels across one tank figure
 readonly kFigurePixels=40                       # fewer dark-blue pixels than this are no figure
-readonly white=255,255,255 black=0,0,0 blue=0,0,150
+readonly black=0,0,0 blue=0,0,150
 
 # The game runs in an empty folder with an empty home; both must stay empty.
 scratch=$(mktemp -d)

@@ -19,8 +19,7 @@ play_dialogs() {
   find_window Result
   click_button "$window" 140 80  # Back
   wait_until_hidden "$window"
-  press p
-  press p
+  press p p
   press F1
   find_window Help
   click_button "$window" 52 148  # Close
@@ -30,12 +29,13 @@ play_dialogs() {
   quit_from_result
 }
 
-# Each input of the play, at the battlefield pixel under the pointer.
+# Each input of the play, at the battlefield pixel under the pointer. A line
+# leaves out its tick where it is the tick after the line before.
 recorded_dialogs() {
   local entry
   for entry in 'move 300 200' 'keydown 38' 'down 1 500 400' 'keyup 38' 'up 1 500 400' 'key 27' back 'key 112' \
     'keydown 112' close; do
-    grep -q " $entry\$" "$replay" || fail "the replay holds no \"$entry\": $replay"
+    grep -Eq "^([0-9]+ )?$entry\$" "$replay" || fail "the replay holds no \"$entry\": $replay"
   done
 }
 
@@ -104,5 +104,6 @@ recorded_pick() {
 # wreck, with the blasts and trails of the shots. (While the game's timer is
 # off, a step of the watch is one input, not a tick.)
 shown_pick() {
-  awk '$2 == "key" { print $1 - 1; exit }' "$replay"
+  awk '{ if ($1 ~ /^[0-9]+$/) { tick = $1; what = $2 } else { tick++; what = $1 } }
+    what == "key" { print tick - 1; exit }' "$replay"
 }
