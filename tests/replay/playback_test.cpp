@@ -3,6 +3,7 @@
 // controls, and stopped with one sentence when it parts or ends early.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <sstream>
 #include <string>
 
@@ -19,6 +20,7 @@ using Kind = InputEvent::Kind;
 
 constexpr long long kEscTick = 50;
 constexpr long long kTicks = 200;
+constexpr int kArrowsReleased[] = {input_codes::kUpKey, input_codes::kLeftKey};
 
 // A game of kTicks ticks whose player aims, opens the result dialog with Esc
 // before tick 50 and goes back to the battlefield, as a window runs it: by
@@ -42,7 +44,7 @@ Recorded record(bool byTitleBar = false) {
       const InputEvent esc{next, Kind::Key, input_codes::kEscAscii, 0, 0};
       seam.apply(esc);
       // A window losing the focus to its dialog lets the arrows up.
-      seam.apply({next, Kind::KeyUp, input_codes::kUpKey, 0, 0});
+      for (const int arrow : kArrowsReleased) seam.apply({next, Kind::KeyUp, arrow, 0, 0});
       if (byTitleBar) {
         for (const InputEvent& e : {InputEvent{next, Kind::HideResult, 0, 0, 0}, esc, esc}) seam.apply(e);
       } else {
@@ -89,10 +91,10 @@ struct Watched {
 TEST(PlaybackTest, PlaysAtOneTickAPeriodHoldsTheDialogsClickAndEndsOnTheRecordedWorld) {
   const Recorded recorded = record();
   Watched watched(recorded.text);
-  // The ticks, one period for the key-up, which is not held, the periods the
+  // The ticks, one period for each key-up, which is not held, the periods the
   // click waits while the dialog is up, and the last period, which takes the
   // final check and the end.
-  EXPECT_EQ(watched.periodsToStop(1000), kTicks + 1 + Playback::kHeldPeriods + 1);
+  EXPECT_EQ(watched.periodsToStop(1000), kTicks + std::size(kArrowsReleased) + Playback::kHeldPeriods + 1);
   EXPECT_EQ(watched.sentence, "The replay is over.");
   EXPECT_EQ(worldHash(watched.game), recorded.finalHash);
 }
