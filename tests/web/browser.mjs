@@ -86,7 +86,8 @@ export async function play({ page, ticks }, steps) {
     else if (typeof step === 'function') await step();
     else if (Array.isArray(step)) await page.mouse.move(field.x + step[0], field.y + step[1]);
     else {
-      const [, word, what] = step.match(/^(\w+) ?(.*)$/);
+      const [, word, what] = step.match(/^(\w+) ?(.*)$/) ?? [];
+      if (!Object.hasOwn(kSteps, word)) throw new Error(`no step "${step}": a step begins with one of ${Object.keys(kSteps)}`);
       await kSteps[word](page, what || undefined);
     }
   }
