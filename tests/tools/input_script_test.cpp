@@ -1,8 +1,6 @@
-// Input scripts: the events they hold, the lines they refuse, and events that
-// reach the game before the tick they name.
-#include <cmath>
+// Input scripts: the lines they hold and refuse, and events that reach the
+// game before the tick they name.
 #include <gtest/gtest.h>
-#include <limits>
 #include <sstream>
 
 #include "input_script.h"
@@ -19,7 +17,7 @@ std::vector<InputEvent> read(const std::string& text) {
 }  // namespace
 
 TEST(InputScriptTest, EachLineIsOneEventAndCommentsAndBlankLinesAreSkipped) {
-  const auto events = read(
+  const auto events = read(std::string(
       "# aim, fire, drive\n"
       "1 move 360.25 -4.5\n"
       "\n"
@@ -27,7 +25,8 @@ TEST(InputScriptTest, EachLineIsOneEventAndCommentsAndBlankLinesAreSkipped) {
       "  7   up 2 10 20  \n"
       "7 keydown 38\n"
       "9 keyup 38\n"
-      "12 key 13\n"
+      "12 key 13\r\n") +  // LF or CR LF
+      "# " + std::string(998, '#') + "\n"  // as long as a line may be
       "40 next\n");
   std::string lines;
   for (const InputEvent& event : events) lines += formatEvent(event) + "\n";
@@ -39,37 +38,11 @@ TEST(InputScriptTest, ABadLineIsRefusedWithItsLineNumberAndWhatIsWrong) {
     std::string line;
     const char* says;  // a part of the message
   } const cases[] = {
-      {"0 move 1 2", "tick must be a whole number"},
-      {"9223372036854775808 next", "tick must be a whole number from 1 to 9223372036854775807,"},
-      {"x move 1 2", "not 'x'"},
-      {"5", "event name must follow"},
+      // The event's own grammar is the replay's; here, what the script adds.
       {"5 jump", "unknown event 'jump'"},
-      {"5 move 1", "move takes X Y, not 1 value"},
-      {"5 move 1 2 3 4", "not 4 values"},
-      {"5 down 1 2", "down takes B X Y, not 2 values"},
-      {"5 keydown", "not 0 values"},
-      {"5 keyup 38 39", "not 2 values"},
-      {"5 next now", "next takes no arguments"},
-      {"5 down 1.5 2 3", "B must be a whole number"},
-      {"5 up 70000 2 3", "not '70000'"},
       {"5 keydown 112", "F1"},
       {"5 key 27", "only 13"},
       {"2 next", "events must come in tick order"},
-      // Numbers outside the one grammar of every build: the C++ libraries
-      // of the desktop and of the Node build each took some of these.
-      {"5 move a 2", "X must be a decimal number"},
-      {"5 move nan 2", "not 'nan'"},
-      {"5 move inf 2", "not 'inf'"},
-      {"5 move 0x10 2", "not '0x10'"},
-      {"5 move 0x1p3 2", "not '0x1p3'"},
-      {"5 move 1 0X1P-2", "Y must be a decimal number"},
-      {"5 move 1e 2", "not '1e'"},
-      {"5 move 1 1e40", "Y '1e40' is beyond a Single's range"},
-      {"5 move 3.4028236e38 2", "beyond a Single's range"},
-      {"5 move 1e-50 2", "X '1e-50' is too near 0"},
-      {"5 move 1e-38 2", "too near 0"},
-      {"5 move 1e-45 2", "too near 0"},
-      {"5 move 0.000000000000000000000000000000000000000000000000001 2", "too near 0"},
       // Line ends and lengths.
       {"5 move 1 2\r6 next", "carriage return inside the line"},
       {"# " + std::string(999, '#'), "longer than 1000 bytes"},
@@ -83,34 +56,6 @@ TEST(InputScriptTest, ABadLineIsRefusedWithItsLineNumberAndWhatIsWrong) {
       EXPECT_EQ(message.rfind("script.txt line 3: ", 0), 0U) << message;
       EXPECT_NE(message.find(c.says), std::string::npos) << message;
     }
-  }
-}
-
-TEST(InputScriptTest, ACoordinateIsTheSingleNearestItsDecimal) {
-  struct Case {
-    const char* word;
-    Single value;
-  } const cases[] = {
-      {"5.", 5.0F},
-      {".25", 0.25F},
-      {"-4.5e1", -45.0F},
-      {"+1E-1", 0.1F},
-      {"-0", -0.0F},
-      {"0e-999", 0.0F},
-      {"1.17549435e-38", std::numeric_limits<Single>::min()},
-      {"3.4028235e38", std::numeric_limits<Single>::max()},
-      // Halfway between 1 and the next Single goes to the even one, 1; a hair
-      // above it goes up. Read first as a double, both would round to 1.
-      {"1.000000059604644775390625", 1.0F},
-      {"1.00000005960464477539062500000001", std::nextafter(1.0F, 2.0F)},
-  };
-  std::string script;
-  for (const Case& c : cases) script += std::string("1 move ") + c.word + " 0\n";
-  const auto events = read(script + "2 next\r\n" + "# " + std::string(998, '#') + "\n");
-  ASSERT_EQ(events.size(), std::size(cases) + 1);
-  for (std::size_t i = 0; i < std::size(cases); ++i) {
-    EXPECT_EQ(events[i].x, cases[i].value) << cases[i].word;
-    EXPECT_EQ(std::signbit(events[i].x), std::signbit(cases[i].value)) << cases[i].word;
   }
 }
 
