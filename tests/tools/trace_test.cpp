@@ -25,7 +25,7 @@ TEST(TraceTest, TheSameSeedAndScriptGiveTheSameTraceByteForByte) {
   EXPECT_NE(first.text, runTraced(seededRun(2025, 300, 20), kScript).text);
 }
 
-TEST(TraceTest, NumbersReadBackAsExactlyTheValuesOfTheWorld) {
+TEST(TraceTest, NumbersReadBackExactlyAsInTheWorldAndStringsStayWhole) {
   std::ostringstream trace;
   Simulation sim(seededRun(99, 250, 50), {}, &trace);
   sim.run();
@@ -63,4 +63,8 @@ TEST(TraceTest, NumbersReadBackAsExactlyTheValuesOfTheWorld) {
     appendSingle(s, f);
     EXPECT_EQ(std::strtof(s.c_str(), nullptr), f) << s;
   }
+  // A string stays one JSON string whatever it holds.
+  std::string quoted;
+  appendString(quoted, "a\"b\\c\n\x1f");
+  EXPECT_EQ(quoted, R"("a\"b\\c\u000a\u001f")");
 }
