@@ -162,10 +162,12 @@ Replay readReplay(std::istream& in, const std::string& source) {
         const ReplayEntry entry = parseEntry(words);
         checkOrder(replay, entry, haveStart);
         if (entry.kind == Kind::Seed) {
-          replay.seed = entry.value, haveSeed = true;
+          replay.seed = entry.value;
+          haveSeed = true;
         } else if (entry.kind == Kind::Enemies) {
           if (!haveSeed) throw BadLine("the seed comes before the enemies");
-          replay.enemies = static_cast<int>(entry.value), haveStart = true;
+          replay.enemies = static_cast<int>(entry.value);
+          haveStart = true;
         } else {
           replay.ended = entry.kind == Kind::End;
           replay.entries.push_back(entry);
@@ -173,7 +175,7 @@ Replay readReplay(std::istream& in, const std::string& source) {
         lastTick = entry.tick;
       }
     }
-    if (number <= 4 || !haveStart) throw BadLine("the replay ends before its header and initial state are whole");
+    if (!haveStart) throw BadLine("the replay ends before its header and initial state are whole");
   } catch (const BadLine& error) {
     throw ReplayError(escape(source) + " line " + std::to_string(number) + ": " + error.what());
   }
