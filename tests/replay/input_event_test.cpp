@@ -76,3 +76,14 @@ TEST(InputEventTest, ACoordinateIsTheSingleNearestItsDecimal) {
     EXPECT_EQ(std::signbit(event.y), std::signbit(c.value)) << c.word;
   }
 }
+
+// Written back in the fewest digits that read as the same Single, and a whole
+// one below a billion with all of its digits, as a person would write it.
+TEST(InputEventTest, ACoordinateIsWrittenInTheFewestDigitsThatReadBackToIt) {
+  struct Case {
+    Single value;
+    const char* text;
+  } const cases[] = {{0.1F, "0.1"},  {1.0F / 3.0F, "0.33333334"}, {-0.0F, "-0"},
+                     {100.0F, "100"}, {123456789.0F, "123456792"}, {1e9F, "1e+09"}};
+  for (const Case& c : cases) EXPECT_EQ(formatSingle(c.value), c.text) << c.text;
+}
