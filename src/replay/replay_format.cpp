@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <iterator>
 #include <string_view>
 
 #include "core/quote.h"
@@ -65,8 +66,11 @@ ReplayEntry parseEntry(const std::vector<std::string>& words) {
       if (words.size() != 3) throw BadLine(std::string(w.word) + " takes one value");
       if (w.kind == Kind::End) {
         bool known = false;
-        for (int e = 0; e < 3; ++e) {
-          if (words[2] == kEndings[e]) entry.ending = static_cast<Ending>(e), known = true;
+        for (std::size_t e = 0; e < std::size(kEndings); ++e) {
+          if (words[2] == kEndings[e]) {
+            entry.ending = static_cast<Ending>(e);
+            known = true;
+          }
         }
         if (!known) throw BadLine("end takes quit, closed or stopped, not " + quote(words[2]));
       } else if (w.kind == Kind::Check) {
