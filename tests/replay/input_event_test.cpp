@@ -26,6 +26,7 @@ TEST(InputEventTest, ABadEventIsRefusedWithWhatIsWrong) {
       {"5 next now", "next takes no arguments"},
       {"5 down 1.5 2 3", "B must be a whole number"},
       {"5 up 70000 2 3", "not '70000'"},
+      {"5 keydown -32769", "CODE must be a whole number from -32768 to 32767, not '-32769'"},
       // Numbers outside the one grammar of every build: the C++ libraries
       // of the desktop and of the Node build each took some of these.
       {"5 move a 2", "X must be a decimal number"},

@@ -137,12 +137,19 @@ TEST(PlaybackTest, StopsWithOneSentenceWhereTheGamePartsOrTheRecordingEnds) {
   const std::size_t check = edited.find(" check ") + 7;
   edited[check] = edited[check] == '0' ? '1' : '0';
   const std::string cut = text.substr(0, text.find("\n120 check") + 1);
+  // Without its Back, the dialog holds the game while its recording runs on.
+  std::string unclicked = text;
+  const std::size_t back = unclicked.find(" back\n");
+  const std::size_t line = unclicked.rfind('\n', back) + 1;
+  unclicked.erase(line, back + 6 - line);
   const struct {
     std::string text, sentence;
   } cases[] = {
       {edited, "This replay parts from the game at tick 40: it was recorded by Brassmoor " + std::string(kGameVersion) +
                    " on " + kEdition + "."},
       {cut, "The replay ends early, after tick 80: its game was killed while it was recorded."},
+      {unclicked, "This replay parts from the game at tick 49: it was recorded by Brassmoor " + std::string(kGameVersion) +
+                      " on " + kEdition + "."},
   };
   for (const auto& c : cases) {
     Watched watched(c.text);

@@ -99,4 +99,10 @@ TEST(ReplayFileTest, AFileThatCannotBeMadeOrWrittenIsReportedOnceAndTheRestIsNot
   }
 }
 
+TEST(ReplayFileTest, WhereNoFolderIsKnownTheGameSaysSoAndPlaysOnUnrecorded) {
+  std::vector<std::string> reports;
+  EXPECT_FALSE(recordingPath(std::nullopt, false, std::nullopt, 0, [&](const std::string& line) { reports.push_back(line); }));
+  EXPECT_EQ(reports, std::vector<std::string>{"no folder for replays is known here; the game plays on unrecorded"});
+}
+
 }  // namespace

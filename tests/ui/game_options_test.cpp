@@ -25,6 +25,7 @@ TEST(GameOptionsTest, RefusesWhatIsNotOneSeedWithOneLine) {
       {{"--speed", "1"}, "unknown option '--speed' (the game takes --seed N, --record FILE, --no-record and --replay FILE)"},
       {{"--record", "--no-record"}, "--record needs a value"},
       {{"--no-record", "--no-record"}, "--no-record is given twice"},
+      {{"--replay", "a", "--replay", "b"}, "--replay is given twice"},
       {{"--record", "a", "--no-record"}, "--record and --no-record cannot go together"},
       {{"--replay", "a", "--seed", "1"}, "--replay plays the recorded game: it takes no --seed or --record"},
   };
