@@ -142,14 +142,16 @@ TEST(PlaybackTest, StopsWithOneSentenceWhereTheGamePartsOrTheRecordingEnds) {
   const std::size_t back = unclicked.find(" back\n");
   const std::size_t line = unclicked.rfind('\n', back) + 1;
   unclicked.erase(line, back + 6 - line);
+  const auto parts = [](int tick) {
+    return "This replay parts from the game at tick " + std::to_string(tick) + ": it was recorded by Brassmoor " +
+           std::string(kGameVersion) + " on " + kEdition + ".";
+  };
   const struct {
     std::string text, sentence;
   } cases[] = {
-      {edited, "This replay parts from the game at tick 40: it was recorded by Brassmoor " + std::string(kGameVersion) +
-                   " on " + kEdition + "."},
+      {edited, parts(40)},
       {cut, "The replay ends early, after tick 80: its game was killed while it was recorded."},
-      {unclicked, "This replay parts from the game at tick 49: it was recorded by Brassmoor " + std::string(kGameVersion) +
-                      " on " + kEdition + "."},
+      {unclicked, parts(49)},
   };
   for (const auto& c : cases) {
     Watched watched(c.text);
