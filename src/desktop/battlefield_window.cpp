@@ -1,5 +1,6 @@
 #include "desktop/battlefield_window.h"
 
+#include <QBackingStore>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -89,32 +90,53 @@ bool takesCanvasRows(const QImage& image, const QImage& canvas) {
          image.bytesPerLine() == canvas.bytesPerLine();
 }
 
+// The boxes' rows copied as they are, at the same places.
+void copyRows(QImage& to, const QImage& from, const QRegion& boxes) {
+  uchar* const into = to.bits();
+  const uchar* const source = from.constBits();
+  const auto pitch = static_cast<std::size_t>(from.bytesPerLine());
+  for (const QRect& box : boxes) {
+    const std::size_t rowBytes = static_cast<std::size_t>(box.width()) * sizeof(Canvas::Pixel);
+    std::size_t at = static_cast<std::size_t>(box.top()) * pitch + box.left() * sizeof(Canvas::Pixel);
+    for (int y = box.top(); y <= box.bottom(); ++y, at += pitch) std::memcpy(into + at, source + at, rowBytes);
+  }
+}
+
 }  // namespace
+
+// The backing store's image, where the widget paints unless it is being
+// grabbed, if the canvas's rows can be copied into it as they are.
+QImage* BattlefieldWindow::storeTakingRows(QPaintDevice* device) const {
+  auto* store = dynamic_cast<QImage*>(device);
+  return store && takesCanvasRows(*store, shown_) ? store : nullptr;
+}
 
 // Only what the game drew goes to the window system, not the whole battlefield,
 // and in one request: each update() call costs more than the region's union.
+// On X11 at one device pixel a pixel, the boxes go straight to the window, and
+// the backing store gets the same rows for whatever Qt flushes from it later.
 void BattlefieldWindow::repaintDamage() {
   const qreal scale = devicePixelRatioF();
   QRegion damage;
   for (const PixelRect& r : picture().takeDamage()) damage += onWholeDevicePixels({r.left, r.top, r.width, r.height}, scale);
-  if (!damage.isEmpty()) update(damage);
+  if (damage.isEmpty()) return;
+  QBackingStore* const backing = isVisible() ? backingStore() : nullptr;
+  QImage* const store = x11Put_ && backing ? storeTakingRows(backing->paintDevice()) : nullptr;
+  if (!store) {
+    update(damage);
+    return;
+  }
+  copyRows(*store, shown_, damage);
+  x11Put_->put(shown_, damage);
 }
 
 void BattlefieldWindow::paintEvent(QPaintEvent* event) {
   // At one device pixel a pixel, the boxes' rows go straight into the backing
-  // store's image (what the widget paints into unless it is being grabbed): a
-  // painter's clip and draw cost more than the rows themselves.
+  // store's image: a painter's clip and draw cost more than the rows themselves.
   QPoint offset;
-  auto* store = dynamic_cast<QImage*>(redirected(&offset));
-  if (store && offset.isNull() && takesCanvasRows(*store, shown_)) {
-    uchar* const to = store->bits();
-    const uchar* const from = shown_.constBits();
-    const auto pitch = static_cast<std::size_t>(shown_.bytesPerLine());
-    for (const QRect& box : event->region()) {
-      const std::size_t rowBytes = static_cast<std::size_t>(box.width()) * sizeof(Canvas::Pixel);
-      std::size_t at = static_cast<std::size_t>(box.top()) * pitch + box.left() * sizeof(Canvas::Pixel);
-      for (int y = box.top(); y <= box.bottom(); ++y, at += pitch) std::memcpy(to + at, from + at, rowBytes);
-    }
+  QPaintDevice* const device = redirected(&offset);
+  if (QImage* const store = offset.isNull() ? storeTakingRows(device) : nullptr) {
+    copyRows(*store, shown_, event->region());
     return;
   }
   // Nearest-neighbour on high-density screens keeps the outlines crisp.
@@ -129,6 +151,7 @@ void BattlefieldWindow::paintEvent(QPaintEvent* event) {
 }
 
 void BattlefieldWindow::showEvent(QShowEvent*) {
+  if (!x11Put_) x11Put_ = X11BoxPut::forWindow(*this);
   activateWindow();
   setFocus(Qt::ActiveWindowFocusReason);
 }

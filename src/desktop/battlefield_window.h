@@ -22,6 +22,7 @@
 #include "desktop/help_dialog.h"
 #include "desktop/key_release_hold_back.h"
 #include "desktop/result_dialog.h"
+#include "desktop/x11_box_put.h"
 
 class BattlefieldWindow : public QWidget, public CanvasFrame {
   Q_OBJECT
@@ -62,6 +63,8 @@ class BattlefieldWindow : public QWidget, public CanvasFrame {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QImage* storeTakingRows(QPaintDevice* device) const;
+
   const QImage shown_;  // the canvas's pixels as they are, for painting
   RandomSource random_;
   Game game_{*this, random_};
@@ -74,4 +77,5 @@ class BattlefieldWindow : public QWidget, public CanvasFrame {
   QTimer tmr{this};
   QTimer pace_{this};
   KeyReleaseHoldBack heldReleases_;
+  std::unique_ptr<X11BoxPut> x11Put_;  // once shown on an X11 server that takes the canvas's bytes
 };
