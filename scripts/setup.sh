@@ -13,13 +13,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The desktop game: the compiler, CMake, Qt, and xcb, to which the battlefield's
-# boxes go straight. The game's maths is musl's sin, cos, atan and pow,
+# The desktop game: the compiler, CMake, Qt, and xcb with its MIT-SHM, through
+# which the battlefield's boxes go straight. The game's maths is musl's sin, cos, atan and pow,
 # compiled from the sources in Debian's emscripten package (which also builds
 # the browser edition).
 game_packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libxcb1-dev
+  qt6-base-dev libxcb1-dev libxcb-shm0-dev
   emscripten
 )
 

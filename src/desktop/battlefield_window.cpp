@@ -8,8 +8,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <cstring>
 
+#include "desktop/box_copy.h"
 #include "desktop/canvas_image.h"
 #include "desktop/qt_input.h"
 #include "replay/dialog_clicks.h"
@@ -90,18 +90,6 @@ bool takesCanvasRows(const QImage& image, const QImage& canvas) {
          image.bytesPerLine() == canvas.bytesPerLine();
 }
 
-// The boxes' rows copied as they are, at the same places.
-void copyRows(QImage& to, const QImage& from, const QRegion& boxes) {
-  uchar* const into = to.bits();
-  const uchar* const source = from.constBits();
-  const auto pitch = static_cast<std::size_t>(from.bytesPerLine());
-  for (const QRect& box : boxes) {
-    const std::size_t rowBytes = static_cast<std::size_t>(box.width()) * sizeof(Canvas::Pixel);
-    std::size_t at = static_cast<std::size_t>(box.top()) * pitch + box.left() * sizeof(Canvas::Pixel);
-    for (int y = box.top(); y <= box.bottom(); ++y, at += pitch) std::memcpy(into + at, source + at, rowBytes);
-  }
-}
-
 }  // namespace
 
 // The backing store's image, where the widget paints unless it is being
@@ -116,18 +104,18 @@ QImage* BattlefieldWindow::storeTakingRows(QPaintDevice* device) const {
 // On X11 at one device pixel a pixel, the boxes go straight to the window, and
 // the backing store gets the same rows for whatever Qt flushes from it later.
 void BattlefieldWindow::repaintDamage() {
-  const qreal scale = devicePixelRatioF();
-  QRegion damage;
-  for (const PixelRect& r : picture().takeDamage()) damage += onWholeDevicePixels({r.left, r.top, r.width, r.height}, scale);
-  if (damage.isEmpty()) return;
-  QBackingStore* const backing = isVisible() ? backingStore() : nullptr;
-  QImage* const store = x11Put_ && backing ? storeTakingRows(backing->paintDevice()) : nullptr;
-  if (!store) {
-    update(damage);
+  const std::vector<PixelRect>& boxes = picture().takeDamage();
+  if (boxes.empty()) return;
+  QBackingStore* const backing = x11Put_ && isVisible() ? backingStore() : nullptr;
+  if (QImage* const store = backing ? storeTakingRows(backing->paintDevice()) : nullptr) {
+    for (const PixelRect& r : boxes) copyBox(*store, shown_, {r.left, r.top, r.width, r.height});
+    x11Put_->put(shown_, boxes);
     return;
   }
-  copyRows(*store, shown_, damage);
-  x11Put_->put(shown_, damage);
+  const qreal scale = devicePixelRatioF();
+  QRegion damage;
+  for (const PixelRect& r : boxes) damage += onWholeDevicePixels({r.left, r.top, r.width, r.height}, scale);
+  update(damage);
 }
 
 void BattlefieldWindow::paintEvent(QPaintEvent* event) {
@@ -136,7 +124,7 @@ void BattlefieldWindow::paintEvent(QPaintEvent* event) {
   QPoint offset;
   QPaintDevice* const device = redirected(&offset);
   if (QImage* const store = offset.isNull() ? storeTakingRows(device) : nullptr) {
-    copyRows(*store, shown_, event->region());
+    for (const QRect& box : event->region()) copyBox(*store, shown_, box);
     return;
   }
   // Nearest-neighbour on high-density screens keeps the outlines crisp.
@@ -151,7 +139,7 @@ void BattlefieldWindow::paintEvent(QPaintEvent* event) {
 }
 
 void BattlefieldWindow::showEvent(QShowEvent*) {
-  if (!x11Put_) x11Put_ = X11BoxPut::forWindow(*this);
+  if (!x11Put_) x11Put_ = X11BoxPut::forWindow(*this, shown_);
   activateWindow();
   setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -3,15 +3,16 @@
 #include <QGuiApplication>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
+#include <sys/shm.h>
+#include <xcb/shm.h>
 #include <xcb/xcb.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <cstring>
+
+#include "desktop/box_copy.h"
 
 namespace {
 
-constexpr std::size_t kPutImageHeaderBytes = 28;  // with the big-requests length word
 constexpr std::uint8_t kBitsPerPixel = 32;
 
 // Whether the server keeps pixels of this depth in 32 bits, lowest byte first.
@@ -23,51 +24,83 @@ bool takesImageBytes(const xcb_setup_t* setup, std::uint8_t depth) {
   return false;
 }
 
-}  // namespace
-
-int rowsPerRequest(std::size_t rowBytes, std::size_t maxBytes) {
-  return static_cast<int>(std::max<std::size_t>(1, maxBytes / rowBytes));
-}
-
-std::unique_ptr<X11BoxPut> X11BoxPut::forWindow(const QWidget& window) {
-  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-  if (!x11 || !x11->connection()) return nullptr;
-  xcb_connection_t* connection = x11->connection();
-  const auto id = static_cast<xcb_window_t>(window.winId());
-  xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, id), nullptr);
-  if (!geometry) return nullptr;
+std::uint8_t depthOf(xcb_connection_t* connection, xcb_window_t window) {
+  xcb_get_geometry_reply_t* geometry = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+  if (!geometry) return 0;
   const std::uint8_t depth = geometry->depth;
   std::free(geometry);
-  if (!takesImageBytes(xcb_get_setup(connection), depth)) return nullptr;
-  return std::unique_ptr<X11BoxPut>(new X11BoxPut(connection, id, depth));
+  return depth;
 }
 
-X11BoxPut::X11BoxPut(xcb_connection_t* connection, std::uint32_t window, std::uint8_t depth)
+// Memory the server has attached as the segment, or null. Marked for removal
+// at once, so it goes when the game and the server have both let go of it,
+// however the game ends. A server on another machine cannot attach it: only
+// the game's user may.
+void* attachedMemory(xcb_connection_t* connection, std::uint32_t segment, std::size_t bytes) {
+  const int id = shmget(IPC_PRIVATE, bytes, IPC_CREAT | 0600);
+  if (id == -1) return nullptr;
+  void* memory = shmat(id, nullptr, 0);
+  xcb_generic_error_t* error = nullptr;
+  if (memory != reinterpret_cast<void*>(-1)) {
+    error = xcb_request_check(connection, xcb_shm_attach_checked(connection, segment, static_cast<std::uint32_t>(id), 0));
+  }
+  shmctl(id, IPC_RMID, nullptr);
+  if (memory == reinterpret_cast<void*>(-1)) return nullptr;
+  if (error) {
+    std::free(error);
+    shmdt(memory);
+    return nullptr;
+  }
+  return memory;
+}
+
+}  // namespace
+
+std::unique_ptr<X11BoxPut> X11BoxPut::forWindow(const QWidget& window, const QImage& image) {
+  const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+  xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+  if (!connection) return nullptr;
+  const xcb_query_extension_reply_t* shm = xcb_get_extension_data(connection, &xcb_shm_id);
+  if (!shm || !shm->present) return nullptr;
+  const auto id = static_cast<xcb_window_t>(window.winId());
+  const std::uint8_t depth = depthOf(connection, id);
+  if (!takesImageBytes(xcb_get_setup(connection), depth)) return nullptr;
+  const std::uint32_t segment = xcb_generate_id(connection);
+  void* memory = attachedMemory(connection, segment, static_cast<std::size_t>(image.sizeInBytes()));
+  if (!memory) return nullptr;
+  QImage shared(static_cast<uchar*>(memory), image.width(), image.height(), image.bytesPerLine(), image.format());
+  return std::unique_ptr<X11BoxPut>(new X11BoxPut(connection, id, depth, segment, std::move(shared)));
+}
+
+X11BoxPut::X11BoxPut(xcb_connection_t* connection, std::uint32_t window, std::uint8_t depth, std::uint32_t segment,
+                     QImage shared)
     : connection_(connection),
       window_(window),
       gc_(xcb_generate_id(connection)),
       depth_(depth),
-      maxBytes_(std::size_t{xcb_get_maximum_request_length(connection)} * 4 - kPutImageHeaderBytes) {
+      segment_(segment),
+      shared_(std::move(shared)) {
   xcb_create_gc(connection_, gc_, window_, 0, nullptr);
 }
 
-void X11BoxPut::put(const QImage& image, const QRegion& boxes) {
-  for (const QRect& box : boxes) putBox(image, box);
+X11BoxPut::~X11BoxPut() {
+  xcb_shm_detach(connection_, segment_);
+  xcb_free_gc(connection_, gc_);
   xcb_flush(connection_);
+  void* const memory = shared_.bits();
+  shared_ = QImage();
+  shmdt(memory);
 }
 
-void X11BoxPut::putBox(const QImage& image, const QRect& box) {
-  const std::size_t rowBytes = static_cast<std::size_t>(box.width()) * sizeof(std::uint32_t);
-  const int band = rowsPerRequest(rowBytes, maxBytes_);
-  for (int top = box.top(); top <= box.bottom(); top += band) {
-    const int rows = std::min(band, box.bottom() + 1 - top);
-    rows_.resize(static_cast<std::size_t>(rows) * box.width());
-    auto* to = reinterpret_cast<uchar*>(rows_.data());
-    for (int y = 0; y < rows; ++y) {
-      std::memcpy(to + y * rowBytes, image.constScanLine(top + y) + box.left() * sizeof(std::uint32_t), rowBytes);
-    }
-    xcb_put_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, window_, gc_, static_cast<std::uint16_t>(box.width()),
-                  static_cast<std::uint16_t>(rows), static_cast<std::int16_t>(box.left()),
-                  static_cast<std::int16_t>(top), 0, depth_, static_cast<std::uint32_t>(rows * rowBytes), to);
+void X11BoxPut::put(const QImage& image, std::span<const PixelRect> boxes) {
+  for (const PixelRect& box : boxes) {
+    copyBox(shared_, image, {box.left, box.top, box.width, box.height});
+    const auto left = static_cast<std::int16_t>(box.left), top = static_cast<std::int16_t>(box.top);
+    xcb_shm_put_image(connection_, window_, gc_, static_cast<std::uint16_t>(image.width()),
+                      static_cast<std::uint16_t>(image.height()), static_cast<std::uint16_t>(left),
+                      static_cast<std::uint16_t>(top), static_cast<std::uint16_t>(box.width),
+                      static_cast<std::uint16_t>(box.height), left, top, depth_, XCB_IMAGE_FORMAT_Z_PIXMAP,
+                      0, segment_, 0);
   }
+  xcb_flush(connection_);
 }
