@@ -101,8 +101,9 @@ QImage* BattlefieldWindow::storeTakingRows(QPaintDevice* device) const {
 
 // Only what the game drew goes to the window system, not the whole battlefield,
 // and in one request: each update() call costs more than the region's union.
-// On X11 at one device pixel a pixel, the boxes go straight to the window, and
-// the backing store gets the same rows for whatever Qt flushes from it later.
+// On X11 at one device pixel a pixel, the boxes go straight to the window from
+// memory the server shares, a small request each, and the backing store gets
+// the same rows for whatever Qt flushes from it later.
 void BattlefieldWindow::repaintDamage() {
   const std::vector<PixelRect>& boxes = picture().takeDamage();
   if (boxes.empty()) return;

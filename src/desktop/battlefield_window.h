@@ -77,5 +77,5 @@ class BattlefieldWindow : public QWidget, public CanvasFrame {
   QTimer tmr{this};
   QTimer pace_{this};
   KeyReleaseHoldBack heldReleases_;
-  std::unique_ptr<X11BoxPut> x11Put_;  // once shown on an X11 server that takes the canvas's bytes
+  std::unique_ptr<X11BoxPut> x11Put_;  // once shown on an X11 server that shares memory and takes the canvas's bytes
 };
