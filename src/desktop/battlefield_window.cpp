@@ -1,6 +1,5 @@
 #include "desktop/battlefield_window.h"
 
-#include <QBackingStore>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -8,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "desktop/box_copy.h"
 #include "desktop/canvas_image.h"
@@ -102,21 +102,26 @@ QImage* BattlefieldWindow::storeTakingRows(QPaintDevice* device) const {
 // Only what the game drew goes to the window system, not the whole battlefield,
 // and in one request: each update() call costs more than the region's union.
 // On X11 at one device pixel a pixel, the boxes go straight to the window from
-// memory the server shares, a small request each, and the backing store gets
-// the same rows for whatever Qt flushes from it later.
+// memory the server shares, a small request each.
 void BattlefieldWindow::repaintDamage() {
   const std::vector<PixelRect>& boxes = picture().takeDamage();
   if (boxes.empty()) return;
-  QBackingStore* const backing = x11Put_ && isVisible() ? backingStore() : nullptr;
-  if (QImage* const store = backing ? storeTakingRows(backing->paintDevice()) : nullptr) {
-    for (const PixelRect& r : boxes) copyBox(*store, shown_, {r.left, r.top, r.width, r.height});
+  const qreal scale = devicePixelRatioF();
+  if (x11Put_ && scale == 1) {
     x11Put_->put(shown_, boxes);
     return;
   }
-  const qreal scale = devicePixelRatioF();
   QRegion damage;
   for (const PixelRect& r : boxes) damage += onWholeDevicePixels({r.left, r.top, r.width, r.height}, scale);
   update(damage);
+}
+
+// The boxes put straight never reach what Qt keeps of the window, on the
+// server and off it, so an expose repaints the whole battlefield from the
+// canvas rather than showing what Qt kept.
+bool BattlefieldWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Expose && watched == windowHandle()) update();
+  return QWidget::eventFilter(watched, event);
 }
 
 void BattlefieldWindow::paintEvent(QPaintEvent* event) {
@@ -140,7 +145,7 @@ void BattlefieldWindow::paintEvent(QPaintEvent* event) {
 }
 
 void BattlefieldWindow::showEvent(QShowEvent*) {
-  if (!x11Put_) x11Put_ = X11BoxPut::forWindow(*this, shown_);
+  if (!x11Put_ && (x11Put_ = X11BoxPut::forWindow(*this, shown_))) windowHandle()->installEventFilter(this);
   activateWindow();
   setFocus(Qt::ActiveWindowFocusReason);
 }

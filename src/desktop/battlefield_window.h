@@ -61,6 +61,7 @@ class BattlefieldWindow : public QWidget, public CanvasFrame {
   void keyReleaseEvent(QKeyEvent* event) override;
   // The window system closing the battlefield ends the game, dialogs and all.
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QImage* storeTakingRows(QPaintDevice* device) const;

@@ -2,7 +2,8 @@
 # A game recorded in the real window and watched there again: played with
 # xdotool, its replay holds every check in the simulator, and watched in the
 # window, paused and stepped, the battlefield on the screen is the
-# simulator's picture of that tick, pixel for pixel. Every wait is for a
+# simulator's picture of that tick, pixel for pixel, and still is once the
+# window has been minimised and restored. Every wait is for a
 # condition, and bounded.
 # Usage, on an X server with a window manager:
 #   replay_test.sh PLAY BRASSMOOR BRASSMOOR_SIM ARTEFACT_DIR [KEEP]
@@ -82,6 +83,14 @@ simulated=$(printf '%s/sim/tick-%07d.png' "$artefacts" "$tick")
 until_shown "paused-at-$tick" shows_simulated ||
   fail "$differing pixels of the window at tick $tick differ from $simulated"
 echo "the window at tick $tick: $differing pixels differ from the simulator's picture"
+# Minimised and restored, the window is shown again at the window system's
+# asking, with no tick drawing: it still shows that tick.
+xdotool windowminimize "$field_window"
+eventually iconic "$field_window" || fail "the window is not minimised: $(window_state "$field_window")"
+xdotool windowactivate "$field_window"
+eventually whole "$field_window" || fail "the window is not restored: $(window_state "$field_window")"
+until_shown "restored-at-$tick" shows_simulated ||
+  fail "$differing pixels of the restored window at tick $tick differ from $simulated"
 
 step "4: played on at the fastest, it stops at the end and says so; Esc ends it"
 press space 0
