@@ -145,7 +145,10 @@ void BattlefieldWindow::paintEvent(QPaintEvent* event) {
 }
 
 void BattlefieldWindow::showEvent(QShowEvent*) {
-  if (!x11Put_ && (x11Put_ = X11BoxPut::forWindow(*this, shown_))) windowHandle()->installEventFilter(this);
+  if (!x11Put_) {
+    x11Put_ = X11BoxPut::forWindow(*this, shown_);
+    if (x11Put_) windowHandle()->installEventFilter(this);
+  }
   activateWindow();
   setFocus(Qt::ActiveWindowFocusReason);
 }
