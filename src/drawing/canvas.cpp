@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 #include "core/colours.h"
 
@@ -75,6 +76,49 @@ bool clip(double& x1, double& y1, double& x2, double& y2, double lo, double hix,
   return true;
 }
 
+// Steps from (x, y) towards (ex, ey), handing put each pixel but the last;
+// all of them lie in the box of the two ends.
+template <typename Put>
+void walk(long long x, long long y, long long ex, long long ey, Put put) {
+  const long long dx = std::llabs(ex - x), dy = -std::llabs(ey - y);
+  const long long sx = x < ex ? 1 : -1, sy = y < ey ? 1 : -1;
+  long long err = dx + dy;
+  while (x != ex || y != ey) {
+    put(x, y);
+    const long long e2 = 2 * err;
+    if (e2 >= dy) {
+      err += dy;
+      x += sx;
+    }
+    if (e2 <= dx) {
+      err += dx;
+      y += sy;
+    }
+  }
+}
+
+// The midpoint circle of radius r about (cx, cy), handing put each pixel;
+// every one lies in the box r about the centre.
+template <typename Put>
+void ring(long long cx, long long cy, long long r, Put put) {
+  long long px = 0, py = r, d = 1 - py;
+  while (px <= py) {
+    for (const auto& [ox, oy] : {std::pair{px, py}, std::pair{py, px}}) {
+      put(cx + ox, cy + oy);
+      put(cx - ox, cy + oy);
+      put(cx + ox, cy - oy);
+      put(cx - ox, cy - oy);
+    }
+    ++px;
+    if (d < 0) {
+      d += 2 * px + 1;
+    } else {
+      --py;
+      d += 2 * (px - py) + 1;
+    }
+  }
+}
+
 }  // namespace
 
 Canvas::Canvas() : pixels_(static_cast<std::size_t>(kWidth) * kHeight, stored(kWhite)), damage_(kWidth, kHeight) {}
@@ -82,6 +126,18 @@ Canvas::Canvas() : pixels_(static_cast<std::size_t>(kWidth) * kHeight, stored(kW
 void Canvas::plot(long long x, long long y, Pixel pixel) {
   if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) return;  // the window clips
   pixels_[static_cast<std::size_t>(y * kWidth + x)] = pixel;
+}
+
+// Nearly every figure lies wholly on the battlefield, and then its pixels need
+// no clipping one by one.
+template <typename Figure>
+void Canvas::paintWithin(long long left, long long top, long long right, long long bottom, Pixel pixel, Figure figure) {
+  damage_.mark(left, top, right, bottom);
+  if (left >= 0 && top >= 0 && right < kWidth && bottom < kHeight) {
+    figure([&](long long x, long long y) { pixels_[static_cast<std::size_t>(y * kWidth + x)] = pixel; });
+  } else {
+    figure([&](long long x, long long y) { plot(x, y, pixel); });
+  }
 }
 
 // Bresenham from the start pixel up to, not including, the end pixel.
@@ -94,24 +150,10 @@ void Canvas::segment(double x1, double y1, double x2, double y2, Pixel pixel) {
     x2 = std::floor(x2);
     y2 = std::floor(y2);
   }
-  auto x = static_cast<long long>(x1), y = static_cast<long long>(y1);
+  const auto x = static_cast<long long>(x1), y = static_cast<long long>(y1);
   const auto ex = static_cast<long long>(x2), ey = static_cast<long long>(y2);
-  const long long dx = std::llabs(ex - x), dy = -std::llabs(ey - y);
-  const long long sx = x < ex ? 1 : -1, sy = y < ey ? 1 : -1;
-  damage_.mark(std::min(x, ex), std::min(y, ey), std::max(x, ex), std::max(y, ey));
-  long long err = dx + dy;
-  while (x != ex || y != ey) {
-    plot(x, y, pixel);
-    const long long e2 = 2 * err;
-    if (e2 >= dy) {
-      err += dy;
-      x += sx;
-    }
-    if (e2 <= dx) {
-      err += dx;
-      y += sy;
-    }
-  }
+  paintWithin(std::min(x, ex), std::min(y, ey), std::max(x, ex), std::max(y, ey), pixel,
+              [&](auto put) { walk(x, y, ex, ey, put); });
 }
 
 void Canvas::Line(Single x1, Single y1, Single x2, Single y2, Colour colour) {
@@ -126,25 +168,9 @@ void Canvas::LineTo(Single x2, Single y2, Colour colour) { Line(penX_, penY_, x2
 void Canvas::Circle(Single x, Single y, Single radius, Colour colour) {
   const double cx = pixelOf(x), cy = pixelOf(y), r = pixelOf(radius);
   if (cx + r < 0 || cy + r < 0 || cx - r >= kWidth || cy - r >= kHeight || r < 0) return;
-  const auto icx = static_cast<long long>(cx), icy = static_cast<long long>(cy);
+  const auto icx = static_cast<long long>(cx), icy = static_cast<long long>(cy), ir = static_cast<long long>(r);
   const Pixel pixel = stored(colour);
-  long long px = 0, py = static_cast<long long>(r), d = 1 - py;
-  damage_.mark(icx - py, icy - py, icx + py, icy + py);
-  while (px <= py) {
-    for (const auto& [ox, oy] : {std::pair{px, py}, std::pair{py, px}}) {
-      plot(icx + ox, icy + oy, pixel);
-      plot(icx - ox, icy + oy, pixel);
-      plot(icx + ox, icy - oy, pixel);
-      plot(icx - ox, icy - oy, pixel);
-    }
-    ++px;
-    if (d < 0) {
-      d += 2 * px + 1;
-    } else {
-      --py;
-      d += 2 * (px - py) + 1;
-    }
-  }
+  paintWithin(icx - ir, icy - ir, icx + ir, icy + ir, pixel, [&](auto put) { ring(icx, icy, ir, put); });
 }
 
 Colour Canvas::Point(Single x, Single y) const {

@@ -37,6 +37,10 @@ class Canvas final : public Surface {
 
  private:
   void plot(long long x, long long y, Pixel pixel);
+  // Marks the box from (left, top) to (right, bottom), corners included, and
+  // hands figure a put(x, y) that paints a pixel of it.
+  template <typename Figure>
+  void paintWithin(long long left, long long top, long long right, long long bottom, Pixel pixel, Figure figure);
   void segment(double x1, double y1, double x2, double y2, Pixel pixel);
 
   std::vector<Pixel> pixels_;

@@ -90,6 +90,35 @@ TEST(CanvasTest, DrawingThatReachesOutsideIsClippedAndFarCoordinatesAreSafe) {
   for (int x = 1; x < Canvas::kWidth - 1; ++x) ASSERT_TRUE(drawn.count({x, 100})) << x;
 }
 
+// A pixel one past an edge is not on the battlefield: painted, it would wrap
+// round onto the neighbouring row or run off the buffer's ends.
+TEST(CanvasTest, AFigureOnePixelPastAnEdgePaintsOnlyWithinItsOwnBox) {
+  struct Case {
+    void (*draw)(Canvas&);
+    int left, top, right, bottom;  // the figure's box, cut to the battlefield
+  };
+  const Case cases[] = {
+      {[](Canvas& c) { c.Line(723, 300, 700, 300, kTankBlack); }, 701, 300, 722, 300},
+      {[](Canvas& c) { c.Line(-1, 300, 20, 300, kTankBlack); }, 0, 300, 19, 300},
+      {[](Canvas& c) { c.Line(300, -1, 300, 20, kTankBlack); }, 300, 0, 300, 19},
+      {[](Canvas& c) { c.Line(300, 651, 300, 630, kTankBlack); }, 300, 631, 300, 650},
+      {[](Canvas& c) { c.Circle(6, 300, 7, kTankBlack); }, 0, 293, 13, 307},
+      {[](Canvas& c) { c.Circle(716, 300, 7, kTankBlack); }, 709, 293, 722, 307},
+      {[](Canvas& c) { c.Circle(300, 6, 7, kTankBlack); }, 293, 0, 307, 13},
+      {[](Canvas& c) { c.Circle(300, 644, 7, kTankBlack); }, 293, 637, 307, 650},
+  };
+  for (const Case& each : cases) {
+    Canvas canvas;
+    each.draw(canvas);
+    const std::set<Pixel> drawn = pixelsNotWhite(canvas);
+    EXPECT_FALSE(drawn.empty()) << each.left << "," << each.top;
+    for (const auto& [x, y] : drawn) {
+      EXPECT_TRUE(x >= each.left && x <= each.right && y >= each.top && y <= each.bottom)
+          << x << "," << y << " outside the box at " << each.left << "," << each.top;
+    }
+  }
+}
+
 TEST(CanvasTest, ASegmentBetweenFarOffEndsPaintsItsLineAcrossTheBattlefield) {
   // y = slope * x, drawn from far end to far end both ways.
   for (const float slope : {2.0F, 0.5F}) {
